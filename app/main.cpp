@@ -1,0 +1,7 @@
+// Program start.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return 0;
+}

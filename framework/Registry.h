@@ -1,0 +1,97 @@
+// The framework's registry object: a root key, an access mask and at most one
+// open key with its path. Every handle it opens is closed by CloseKey or the
+// destructor, also when an error passes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Owning HKEY; the predefined root keys are never closed.
+class UniqueHKey {
+public:
+    UniqueHKey() = default;
+    explicit UniqueHKey(HKEY key) : FKey(key) {}
+    UniqueHKey(const UniqueHKey&) = delete;
+    UniqueHKey& operator=(const UniqueHKey&) = delete;
+    UniqueHKey(UniqueHKey&& other) noexcept : FKey(other.Release()) {}
+    UniqueHKey& operator=(UniqueHKey&& other) noexcept;
+    ~UniqueHKey() { Reset(); }
+
+    HKEY Get() const { return FKey; }
+    HKEY* Put() { Reset(); return &FKey; }
+    HKEY Release() { HKEY key = FKey; FKey = nullptr; return key; }
+    void Reset(HKEY key = nullptr);
+    explicit operator bool() const { return FKey != nullptr; }
+
+private:
+    HKEY FKey = nullptr;
+};
+
+bool IsPredefinedKey(HKEY key);
+
+// Paths are relative to the root; a leading backslash is dropped (the system
+// rejects it with ERROR_BAD_PATHNAME).
+std::string NormalizeKeyPath(const std::string& path);
+
+struct TRegDataInfo {
+    DWORD DataType = REG_NONE;
+    DWORD DataSize = 0;
+};
+
+class TRegistry {
+public:
+    explicit TRegistry(REGSAM access = KEY_ALL_ACCESS);
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+    virtual ~TRegistry();
+
+    HKEY RootKey() const { return FRootKey; }
+    void SetRootKey(HKEY root);
+    REGSAM Access() const { return FAccess; }
+    void SetAccess(REGSAM access) { FAccess = access; }
+    HKEY CurrentKey() const { return FCurrentKey.Get(); }
+    const std::string& CurrentPath() const { return FCurrentPath; }
+
+    // Opens path below the root with the access mask; with canCreate every
+    // missing level is created. Returns false when the key cannot be opened.
+    bool OpenKey(const std::string& path, bool canCreate);
+    bool OpenKeyReadOnly(const std::string& path);
+    // Creates path with all its levels (KEY_ALL_ACCESS) without opening it;
+    // raises "Erzeugung von Schlüssel %s misslungen" when that fails.
+    void CreateKey(const std::string& path);
+    bool KeyExists(const std::string& path) const;
+    bool DeleteKey(const std::string& path);
+    void CloseKey();
+
+    bool ValueExists(const std::string& name) const;
+    bool GetDataInfo(const std::string& name, TRegDataInfo& info) const;
+    bool HasSubKeys() const;
+    std::vector<std::string> GetKeyNames() const;
+    std::vector<std::string> GetValueNames() const;
+
+    // REG_SZ or REG_EXPAND_SZ, cut at the first NUL, never expanded; an absent
+    // value reads as empty text.
+    std::string ReadString(const std::string& name) const;
+    // REG_DWORD; data of more than four bytes raises "Konnte Daten für '%s'
+    // nicht holen", another type "Ungültiger Datentyp für '%s'".
+    int ReadInteger(const std::string& name) const;
+    // Raw bytes of any type.
+    std::vector<BYTE> ReadBinaryData(const std::string& name, DWORD* type = nullptr) const;
+
+    void WriteString(const std::string& name, const std::string& value);
+    void WriteExpandString(const std::string& name, const std::string& value);
+    void WriteInteger(const std::string& name, int value);
+    void WriteBinaryData(const std::string& name, const void* data, DWORD size, DWORD type = REG_BINARY);
+    bool DeleteValue(const std::string& name);
+
+protected:
+    void PutData(const std::string& name, const void* data, DWORD size, DWORD type);
+
+private:
+    HKEY FRootKey = HKEY_CURRENT_USER;
+    REGSAM FAccess;
+    UniqueHKey FCurrentKey;
+    std::string FCurrentPath;
+};

@@ -1,0 +1,48 @@
+// Text helpers: formatting, number conversion, dates and file-name parts.
+// Strings are single-byte code page 1252 throughout.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// printf-style formatting into a std::string.
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+std::string IntToStr(long long value);
+// Decimal text, optional surrounding blanks and sign; anything else raises
+// EConvertError "'%s' ist kein gültiger Integerwert".
+int StrToInt(const std::string& text);
+// Like StrToInt, but returns fallback instead of raising.
+int StrToIntDef(const std::string& text, int fallback);
+
+std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
+std::string Trim(const std::string& text);
+bool SameText(const std::string& a, const std::string& b);
+
+// Date and time formatting with the letters of the usual day/month/year format
+// language: d dd ddd dddd ddddd dddddd, m mm mmm mmmm, yy yyyy, h hh, n nn,
+// s ss, t tt, am/pm, "/" (date separator), ":" (time separator), and quoted
+// literal text. "m" right after an hour is read as minutes. Names and the
+// short and long formats come from the user's locale.
+std::string FormatDateTime(const std::string& format, const SYSTEMTIME& when);
+SYSTEMTIME Now();
+char DateSeparator();
+char TimeSeparator();
+
+// File-name parts; both "\" and ":" end the path part.
+std::string ExtractFilePath(const std::string& fileName);  // with trailing "\"
+std::string ExtractFileDir(const std::string& fileName);   // without
+std::string ExtractFileName(const std::string& fileName);
+std::string ExtractFileExt(const std::string& fileName);   // with the dot
+std::string ChangeFileExt(const std::string& fileName, const std::string& ext);
+std::string IncludeTrailingBackslash(const std::string& path);
+std::string ExcludeTrailingBackslash(const std::string& path);
+
+// The running program's own file name.
+std::string ModuleFileName(HMODULE module = nullptr);
+
+// The system's text for a Win32 error code (FormatMessage), or empty.
+std::string SystemErrorMessage(DWORD code);

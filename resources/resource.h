@@ -1,0 +1,2 @@
+// Numeric resource identifiers of the program.
+#pragma once
