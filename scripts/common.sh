@@ -47,7 +47,7 @@ zv_build() {
 
 # The 32-bit program must compile as well; its tests are not run.
 zv_build_i686() {
-  local dir=$ZV_ROOT/build-i686
+  local dir=${ZV_BUILD}-i686
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ZV_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ZV_ROOT/cmake/mingw-w64-i686.cmake" -DZORVANE_TESTS=OFF >/dev/null
   fi
