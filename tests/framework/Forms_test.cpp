@@ -1,0 +1,197 @@
+#include "framework/Exceptions.h"
+#include "framework/Forms.h"
+#include "framework/Timer.h"
+
+#include "support/SeamRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A windowless control that counts what reaches it.
+class Probe : public TGraphicControl {
+public:
+    explicit Probe(TComponent* owner) : TGraphicControl(owner) {}
+    int downs = 0, ups = 0, enters = 0, leaves = 0;
+    void MouseDown(TMouseButton b, TShiftState s, int x, int y) override { ++downs; TGraphicControl::MouseDown(b, s, x, y); }
+    void MouseUp(TMouseButton b, TShiftState s, int x, int y) override { ++ups; TGraphicControl::MouseUp(b, s, x, y); }
+    void MouseEnter() override { ++enters; TGraphicControl::MouseEnter(); }
+    void MouseLeave() override { ++leaves; TGraphicControl::MouseLeave(); }
+    void Paint(TCanvas& canvas) override { canvas.FillRect(ClientRect(), RGBColor(10, 20, 30)); }
+};
+
+LPARAM At(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+void Drain()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT)
+            DispatchMessageA(&msg);
+}
+
+struct FormFixture : testing::Test {
+    TForm* form = nullptr;
+    void SetUp() override
+    {
+        form = new TForm(nullptr);
+        form->SetBorderStyle(bsNone);
+        form->SetBounds(100, 100, 200, 150);
+    }
+    void TearDown() override
+    {
+        delete form;
+        Drain();
+    }
+};
+
+} // namespace
+
+TEST_F(FormFixture, GraphicChildGetsClickOnlyWhenReleasedInside)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(10, 10, 50, 20);
+    int clicks = 0;
+    probe->OnClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, probe);
+        ++clicks;
+    };
+    HWND wnd = form->Handle();
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    SendMessageA(wnd, WM_LBUTTONUP, 0, At(20, 20));
+    EXPECT_EQ(clicks, 1);
+    // Released outside: the probe still gets the release, but no click.
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    SendMessageA(wnd, WM_LBUTTONUP, 0, At(150, 100));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(probe->downs, 2);
+    EXPECT_EQ(probe->ups, 2);
+}
+
+TEST_F(FormFixture, MouseEnterAndLeaveFollowThePointer)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(10, 10, 50, 20);
+    HWND wnd = form->Handle();
+    SendMessageA(wnd, WM_MOUSEMOVE, 0, At(100, 100));
+    EXPECT_EQ(probe->enters, 0);
+    SendMessageA(wnd, WM_MOUSEMOVE, 0, At(12, 12));
+    SendMessageA(wnd, WM_MOUSEMOVE, 0, At(13, 12));
+    EXPECT_EQ(probe->enters, 1);
+    SendMessageA(wnd, WM_MOUSEMOVE, 0, At(100, 100));
+    EXPECT_EQ(probe->leaves, 1);
+}
+
+TEST_F(FormFixture, ExceptionInAHandlerIsShownWithStopIconAndTheProgramGoesOn)
+{
+    MessageBoxRecorder boxes;
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(0, 0, 50, 50);
+    int after = 0;
+    probe->OnClick = [&](TObject*) { throw ERegistryException("Ungültiger Datentyp für 'Current'"); };
+    probe->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++after; };
+    HWND wnd = form->Handle();
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageA(wnd, WM_LBUTTONUP, 0, At(5, 5));
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].text, "Ungültiger Datentyp für 'Current'");
+    EXPECT_EQ(boxes.Boxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(boxes.Boxes[0].caption, Application()->Title());
+    EXPECT_EQ(after, 0) << "the handler ended at the error";
+    // The window still works.
+    probe->OnClick = nullptr;
+    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageA(wnd, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(IsWindow(wnd));
+}
+
+TEST_F(FormFixture, ShowModalEndsWithTheModalResultAndReenablesOthers)
+{
+    TForm other(nullptr);
+    other.SetBounds(0, 0, 50, 50);
+    other.Show();
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(0, 0, 50, 50);
+    bool otherDisabled = false;
+    probe->OnClick = [&](TObject*) {
+        otherDisabled = !IsWindowEnabled(other.Handle());
+        form->SetModalResult(mrOk);
+    };
+    PostMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    PostMessageA(form->Handle(), WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_TRUE(otherDisabled);
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(form->Modal());
+}
+
+TEST_F(FormFixture, CloseDuringModalShowingGivesCancel)
+{
+    PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form->ShowModal(), mrCancel);
+}
+
+TEST_F(FormFixture, ClientSizeAndCentringOfABorderlessForm)
+{
+    form->SetClientSize(450, 350);
+    form->SetPosition(poScreenCenter);
+    form->Show();
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 450);
+    EXPECT_EQ(client.bottom, 350);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(form->Left(), work.left + (work.right - work.left - 450) / 2);
+    EXPECT_EQ(form->Top(), work.top + (work.bottom - work.top - 350) / 2);
+}
+
+TEST_F(FormFixture, GraphicChildrenArePaintedByTheirParent)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(10, 10, 20, 20);
+    form->SetColor(RGBColor(200, 0, 0));
+    form->Show();
+    UpdateWindow(form->Handle());
+    TMemoryDC mem(nullptr, 200, 150);
+    SendMessageA(form->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem.Handle()), PRF_CLIENT);
+    // Painting through the parent's paint routine, as WM_PAINT does.
+    RECT r{0, 0, 200, 150};
+    TCanvas canvas(mem.Handle());
+    canvas.FillRect(r, form->Color());
+    form->PaintControls(mem.Handle());
+    EXPECT_EQ(mem.Pixel(15, 15), RGB(10, 20, 30));
+    EXPECT_EQ(mem.Pixel(5, 5), RGB(200, 0, 0));
+}
+
+TEST(Timer, TickRunsOnTimerOnlyWhileEnabled)
+{
+    TTimer timer;
+    int ticks = 0;
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    timer.SetInterval(100000);
+    SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0);
+    EXPECT_EQ(ticks, 1);
+    timer.SetEnabled(false);
+    SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(Accelerators, CaptionMarks)
+{
+    EXPECT_EQ(AccelChar("&Datei"), 'D');
+    EXPECT_EQ(AccelChar("Grafik && Sound"), 0);
+    EXPECT_EQ(AccelChar("A && &B"), 'B');
+    EXPECT_TRUE(IsAccel('d', "&Datei"));
+    EXPECT_EQ(StripAccelChars("Grafik && &Sound"), "Grafik & Sound");
+}
