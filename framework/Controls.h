@@ -169,10 +169,13 @@ public:
     // Screen position of the control's bounds, for hit tests from outside.
     virtual bool ContainsPoint(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
 
+    // Paints what the parent shows behind this control (its background, its
+    // own painting and the graphic siblings below) into canvas, in this
+    // control's client coordinates. Transparent controls start with this.
+    void PaintParentBackground(TCanvas& canvas) const;
+
 protected:
     void SetClickEvents(bool value) { FClickEvents = value; }
-    // Paint what the parent shows behind this control into canvas.
-    void PaintParentBackground(TCanvas& canvas) const;
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;

@@ -1,0 +1,34 @@
+// Drawing routines shared by the flat controls.
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/Graphics.h"
+
+enum TTransparentMode { tmAlways, tmNotFocused, tmNone };
+
+enum TColorCalcType { lighten, darken };
+
+// Frame(rect, A, B, width): width nested one-pixel frames, each one pixel
+// further in; left and top edges in a, right and bottom edges in b.
+void Frame3D(TCanvas& canvas, RECT r, TColor a, TColor b, int width);
+
+// The colour derived from base by percent (hue, saturation, lightness on the
+// 240 scale; lightness + 10, then -percent clamped at 0 or +percent clamped
+// at 100). A percent of 0 keeps old.
+TColor CalcAdvancedColor(TColor base, TColor old, int percent, TColorCalcType type);
+
+// Conversions on the 240 scale (hue 0..239, lightness and saturation 0..240).
+void RGBToHLS240(COLORREF rgb, int& hue, int& lightness, int& saturation);
+COLORREF HLS240ToRGB(int hue, int lightness, int saturation);
+
+// Paints the parent's image behind a transparent control.
+inline void DrawParentImage(const TControl& control, TCanvas& canvas)
+{
+    control.PaintParentBackground(canvas);
+}
+
+// The embossed text of a disabled control.
+inline void DrawDisabledText(TCanvas& canvas, const std::string& text, RECT r, UINT flags)
+{
+    DrawEmbossedText(canvas, text, r, flags);
+}

@@ -1,0 +1,33 @@
+# Run by CTest when it reads the test list: asks one test program for its
+# tests (under Wine) and adds one CTest test for each. The program is asked
+# again only after it was rebuilt. Expects ZV_EXE, ZV_EMULATOR, ZV_LIST_FILE.
+if(NOT EXISTS "${ZV_EXE}")
+  return()
+endif()
+if(NOT EXISTS "${ZV_LIST_FILE}" OR "${ZV_EXE}" IS_NEWER_THAN "${ZV_LIST_FILE}")
+  execute_process(COMMAND "${ZV_EMULATOR}" "${ZV_EXE}" --gtest_list_tests
+                  OUTPUT_VARIABLE zv_out RESULT_VARIABLE zv_rc TIMEOUT 180)
+  if(NOT zv_rc EQUAL 0)
+    # Leave no list behind, so that the next run asks again; the failing test
+    # below makes the problem visible.
+    file(REMOVE "${ZV_LIST_FILE}")
+    get_filename_component(zv_name "${ZV_EXE}" NAME_WE)
+    add_test(NAME "${zv_name}.ListingTests" COMMAND "${ZV_EMULATOR}" "${ZV_EXE}" --gtest_list_tests)
+    set_tests_properties("${zv_name}.ListingTests" PROPERTIES FIXTURES_REQUIRED wine WILL_FAIL FALSE)
+    return()
+  endif()
+  file(WRITE "${ZV_LIST_FILE}" "${zv_out}")
+endif()
+file(STRINGS "${ZV_LIST_FILE}" zv_lines)
+set(zv_suite "")
+foreach(zv_line IN LISTS zv_lines)
+  string(REPLACE "\r" "" zv_line "${zv_line}")
+  if(zv_line MATCHES "^([^ #]+)\\.")
+    set(zv_suite "${CMAKE_MATCH_1}")
+  elseif(zv_line MATCHES "^  ([^ #]+)")
+    set(zv_test "${zv_suite}.${CMAKE_MATCH_1}")
+    add_test("${zv_test}" "${ZV_EMULATOR}" "${ZV_EXE}" "--gtest_filter=${zv_test}")
+    set_tests_properties("${zv_test}" PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120
+                         WORKING_DIRECTORY "${ZV_WORKDIR}")
+  endif()
+endforeach()
