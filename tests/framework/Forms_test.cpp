@@ -195,3 +195,107 @@ TEST(Accelerators, CaptionMarks)
     EXPECT_TRUE(IsAccel('d', "&Datei"));
     EXPECT_EQ(StripAccelChars("Grafik && &Sound"), "Grafik & Sound");
 }
+
+TEST_F(FormFixture, ChildrenFollowParentColourFontAndShowHintUntilTheyHaveTheirOwn)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    EXPECT_EQ(probe->Color(), form->Color());
+    EXPECT_EQ(probe->Font().Name(), "Tahoma");
+    EXPECT_EQ(probe->Font().Height(), -11);
+    form->SetColor(RGBColor(1, 2, 3));
+    EXPECT_EQ(probe->Color(), RGBColor(1, 2, 3));
+    probe->SetColor(clWhite);
+    EXPECT_FALSE(probe->ParentColor());
+    form->SetColor(RGBColor(4, 5, 6));
+    EXPECT_EQ(probe->Color(), clWhite);
+
+    form->Font().SetStyle(fsBold);
+    EXPECT_EQ(probe->Font().Style(), static_cast<TFontStyles>(fsBold));
+    EXPECT_TRUE(probe->ParentFont());
+    probe->Font().SetHeight(-20);
+    EXPECT_FALSE(probe->ParentFont());
+    form->Font().SetStyle(0);
+    EXPECT_EQ(probe->Font().Style(), static_cast<TFontStyles>(fsBold));
+
+    form->SetShowHint(true);
+    EXPECT_TRUE(probe->ShowHint());
+}
+
+TEST_F(FormFixture, AnchorsStretchAndMoveChildrenWithTheParent)
+{
+    auto* stretch = new Probe(form);
+    stretch->SetParent(form);
+    stretch->SetBounds(10, 10, 50, 20);
+    stretch->SetAnchors(akLeft | akTop | akRight);
+    auto* corner = new Probe(form);
+    corner->SetParent(form);
+    corner->SetBounds(150, 120, 10, 10);
+    corner->SetAnchors(akRight | akBottom);
+    form->SetBounds(100, 100, 260, 170);
+    EXPECT_EQ(stretch->Width(), 110);
+    EXPECT_EQ(stretch->Left(), 10);
+    EXPECT_EQ(corner->Left(), 210);
+    EXPECT_EQ(corner->Top(), 140);
+}
+
+TEST_F(FormFixture, AcceleratorReachesTheControlWithThatCharacter)
+{
+    struct AccelProbe : Probe {
+        using Probe::Probe;
+        int hits = 0;
+        bool DialogChar(char key) override
+        {
+            if (!IsAccel(key, Caption()))
+                return false;
+            ++hits;
+            return true;
+        }
+    };
+    auto* a = new AccelProbe(form);
+    a->SetParent(form);
+    a->SetCaption("&Allgemein");
+    auto* b = new AccelProbe(form);
+    b->SetParent(form);
+    b->SetCaption("&Dialoge");
+    SendMessageA(form->Handle(), WM_SYSCHAR, 'd', 0);
+    EXPECT_EQ(a->hits, 0);
+    EXPECT_EQ(b->hits, 1);
+    b->SetEnabled(false);
+    SendMessageA(form->Handle(), WM_SYSCHAR, 'd', 0);
+    EXPECT_EQ(b->hits, 1) << "a disabled control takes no accelerator";
+}
+
+TEST_F(FormFixture, HintAppearsForAControlWithShowHintAndTheShowHintEventMayChangeIt)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(10, 10, 50, 20);
+    probe->SetHint("Programm beenden");
+    probe->SetShowHint(true);
+    form->Show();
+    std::string shown;
+    Application()->OnShowHint = [&](std::string& hint, bool& canShow, THintInfo& info) {
+        EXPECT_EQ(info.HintControl, probe);
+        shown = hint;
+        hint = "geändert";
+    };
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, At(20, 20));
+    Application()->ActivateHint(POINT{300, 300});
+    Application()->OnShowHint = nullptr;
+    EXPECT_EQ(shown, "Programm beenden");
+    ASSERT_NE(Application()->HintWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Application()->HintWindow()->Handle()));
+    EXPECT_EQ(Application()->HintWindow()->Caption(), "geändert");
+    Application()->CancelHint();
+    EXPECT_FALSE(IsWindowVisible(Application()->HintWindow()->Handle()));
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, At(150, 100));
+}
+
+TEST(ScreenCursors, NumbersMapToRegisteredCursorsAndFallBackToTheArrow)
+{
+    HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+    Screen()->SetCursors(17999, hand);
+    EXPECT_EQ(Screen()->Cursors(17999), hand);
+    EXPECT_EQ(Screen()->Cursors(12345), LoadCursorA(nullptr, IDC_ARROW));
+}
