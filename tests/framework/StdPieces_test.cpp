@@ -3,6 +3,7 @@
 #include "framework/Forms.h"
 #include "framework/Notebook.h"
 #include "framework/StdBevel.h"
+#include "framework/Seams.h"
 #include "framework/StdImage.h"
 
 #include <gtest/gtest.h>
