@@ -1,0 +1,127 @@
+#include "registry/RegHelpers.h"
+
+#include "framework/Registry.h"
+
+#include <memory>
+
+HKEY RootKeyOf(RootCode root)
+{
+    switch (root) {
+    case 2:
+        return HKEY_LOCAL_MACHINE;
+    case 3:
+        return HKEY_CLASSES_ROOT;
+    default:
+        return HKEY_CURRENT_USER;
+    }
+}
+
+namespace {
+
+// A fresh registry object per call; codes other than 1 to 3 keep the object's
+// own default root.
+std::unique_ptr<TRegistry> NewRegistry(RootCode root, REGSAM access)
+{
+    auto reg = std::make_unique<TRegistry>(access);
+    if (root >= 1 && root <= 3)
+        reg->SetRootKey(RootKeyOf(root));
+    return reg;
+}
+
+} // namespace
+
+std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path)
+{
+    std::vector<std::string> names;
+    auto reg = NewRegistry(root, KEY_READ);
+    if (!reg->OpenKey(path, false))
+        reg->CreateKey(path);
+    reg->CloseKey();
+    if (reg->OpenKey(path, false))
+        names = reg->GetKeyNames();
+    return names;
+}
+
+std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
+{
+    auto reg = NewRegistry(root, KEY_READ);
+    if (reg->OpenKey(path, false) && reg->ValueExists(name))
+        return reg->ReadString(name);
+    return {};
+}
+
+int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
+{
+    auto reg = NewRegistry(root, KEY_READ);
+    if (reg->OpenKey(path, false) && reg->ValueExists(name))
+        return reg->ReadInteger(name);
+    return -1;
+}
+
+std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)
+{
+    auto reg = NewRegistry(root, KEY_READ);
+    if (!reg->OpenKey(path, false))
+        return std::nullopt;
+    return reg->GetValueNames();
+}
+
+bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value)
+{
+    auto reg = NewRegistry(root, KEY_WRITE);
+    if (!reg->OpenKey(path, true))
+        return false;
+    reg->WriteString(name, value);
+    return true;
+}
+
+bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value)
+{
+    auto reg = NewRegistry(root, KEY_WRITE);
+    if (!reg->OpenKey(path, true))
+        return false;
+    reg->WriteInteger(name, value);
+    return true;
+}
+
+bool DeleteRegValue(RootCode root, const std::string& path, const std::string& name)
+{
+    auto reg = NewRegistry(root, KEY_WRITE);
+    return reg->OpenKey(path, false) && reg->DeleteValue(name);
+}
+
+bool DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName)
+{
+    // An empty name would make the system delete the parent itself.
+    if (NormalizeKeyPath(subKeyName).empty())
+        return false;
+    auto reg = NewRegistry(root, KEY_WRITE);
+    return reg->OpenKey(parentPath, false) && reg->DeleteKey(subKeyName);
+}
+
+std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash)
+{
+    if (path.empty())
+        return {};
+    std::string result = path;
+    // Ask for the size first, so that any length fits; should the second call
+    // still want more, grow and ask again.
+    DWORD size = ExpandEnvironmentStringsA(path.c_str(), nullptr, 0);
+    while (size > 0) {
+        std::string buffer(size, '\0');
+        const DWORD needed = ExpandEnvironmentStringsA(path.c_str(), buffer.data(), size);
+        if (needed == 0)
+            break;
+        if (needed <= size) {
+            const size_t nul = buffer.find('\0');
+            if (nul != std::string::npos)
+                buffer.resize(nul);
+            result = std::move(buffer);
+            break;
+        }
+        size = needed;
+    }
+    if (addTrailingBackslash && (result.empty() || result.back() != '\\'))
+        result += '\\';
+    return result;
+}

@@ -1,0 +1,61 @@
+// The small registry operations every settings dialog goes through. Each call
+// builds its own registry object, opens the one key it needs with the narrowest
+// access, does its work and closes the key again, so nothing is cached and no
+// key stays open. Absent keys and values are no errors: they read as "" or -1
+// and make writes and deletes return false.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Hive selector: 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE, 3 HKEY_CLASSES_ROOT,
+// anything else HKEY_CURRENT_USER.
+using RootCode = std::uint8_t;
+
+HKEY RootKeyOf(RootCode root);
+
+// Names of the key's direct sub-keys in enumeration order. A key that does not
+// exist is created (and comes back empty); raises "Erzeugung von Schlüssel %s
+// misslungen" when that fails.
+std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path);
+
+// REG_SZ or REG_EXPAND_SZ data up to the first NUL, never expanded; "" when the
+// key or value is absent; another type raises "Ungültiger Datentyp für '%s'".
+// An empty name reads the key's default value.
+std::string ReadRegString(RootCode root, const std::string& path, const std::string& name);
+
+// A REG_DWORD as signed value; -1 when the key or value is absent. Data longer
+// than four bytes raises "Konnte Daten für '%s' nicht holen", another type
+// "Ungültiger Datentyp für '%s'".
+int ReadRegInteger(RootCode root, const std::string& path, const std::string& name);
+
+// The key's value names in enumeration order; none when the key cannot be opened.
+std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path);
+
+// Write as REG_SZ (text plus one NUL) or REG_DWORD, replacing a value of any
+// former type and creating every missing level of the path. False when the key
+// cannot be opened or created; a failed write raises "Konnte Daten für '%s'
+// nicht setzen".
+bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value);
+bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value);
+
+// False when the key cannot be opened or the value was not there.
+bool DeleteRegValue(RootCode root, const std::string& path, const std::string& name);
+
+// Deletes subKeyName below parentPath. Does not descend: a sub-key that has
+// sub-keys of its own stays and the result is false.
+bool DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName);
+
+// Replaces %NAME% references by the environment's values (undefined names stay
+// as written); with addTrailingBackslash the result ends in exactly one "\".
+// An empty path stays empty; a failed expansion returns the path unchanged.
+std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash);
+
+// True when the picture file (.bmp, .ico, .wmf, .emf, .jpg, .jpeg) loads and is
+// at most maxWidth pixels wide; false when it is wider, cannot be loaded or has
+// another extension. Never raises.
+bool ImageWidthAtMost(const std::string& fileName, int maxWidth);

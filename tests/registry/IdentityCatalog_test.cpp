@@ -1,0 +1,51 @@
+#include "registry/IdentityCatalog.h"
+
+#include "framework/Exceptions.h"
+#include "SharedKeyGuard.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::string Identities = "Identities";
+}
+
+TEST(TIdentityCatalog, NoIdentitiesKeyGivesAnEmptyListAndCreatesNothing)
+{
+    SharedKeyGuard guard(HKEY_CURRENT_USER, Identities);
+    ASSERT_TRUE(DeleteTree(HKEY_CURRENT_USER, Identities));
+    TIdentityCatalog catalog;
+    EXPECT_TRUE(catalog.ReadIdentities().empty());
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Identities));
+
+    SetDword(HKEY_CURRENT_USER, Identities + "\\{5E000000-0000-0000-0000-000000000005}", "Username", 1);
+    EXPECT_EQ(RaisedText<ERegistryException>([&] { catalog.ReadIdentities(); }), "Ungültiger Datentyp für 'Username'");
+}
+
+TEST(TIdentityCatalog, RecordsInRegistryOrderSkippingKeysWithoutUsername)
+{
+    SharedKeyGuard guard(HKEY_CURRENT_USER, Identities);
+    DeleteTree(HKEY_CURRENT_USER, Identities);
+    // Created in sorted order, so that Windows and Wine enumerate them alike.
+    const std::string a = "{1A000000-0000-0000-0000-000000000001}", b = "{2B000000-0000-0000-0000-000000000002}",
+                      c = "{3C000000-0000-0000-0000-000000000003}", d = "{4D000000-0000-0000-0000-000000000004}";
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + a, "Username", "Anna");
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + b, "User ID", b);
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + b + "\\Software", "Username", "tiefer, zählt nicht");
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + c, "Username", "");
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + d, "Username", "Dörte", REG_EXPAND_SZ);
+    SetString(HKEY_CURRENT_USER, Identities, "Username", "kein Profil");
+
+    TIdentityCatalog catalog;
+    const std::vector<TIdentityInfo> list = catalog.ReadIdentities();
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].UserName, "Anna");
+    EXPECT_EQ(list[0].KeyPath, "\\" + a + "\\");
+    EXPECT_EQ(list[1].UserName, "");
+    EXPECT_EQ(list[1].KeyPath, "\\" + c + "\\");
+    EXPECT_EQ(list[2].UserName, "Dörte");
+    EXPECT_EQ(list[2].KeyPath, "\\" + d + "\\");
+    EXPECT_FALSE(QueryValue(HKEY_CURRENT_USER, Identities + "\\" + b, "Username"));
+
+    DeleteTree(HKEY_CURRENT_USER, Identities + "\\" + a);
+    EXPECT_EQ(catalog.ReadIdentities().size(), 2u);
+}
