@@ -1,0 +1,77 @@
+// The flat tab strip: one row of tabs above (or below) a framed page that
+// holds the page's controls. Which controls a tab shows is the owner's
+// business (OnTabChanged).
+#pragma once
+
+#include "framework/Controls.h"
+
+#include <string>
+#include <vector>
+
+enum TFlatTabPosition { tpTop, tpBottom };
+
+class TFlatTabControl : public TCustomControl {
+public:
+    explicit TFlatTabControl(TComponent* owner);
+
+    const std::vector<std::string>& Tabs() const { return FTabs; }
+    void SetTabs(const std::vector<std::string>& tabs);
+    int ActiveTab() const { return FActiveTab; }
+    // Clamps into the tabs, stores and always fires OnTabChanged.
+    void SetActiveTab(int index);
+    int TabHeight() const { return FTabHeight; }
+    void SetTabHeight(int height);
+    int TabSpacing() const { return FTabSpacing; }
+    void SetTabSpacing(int spacing);
+    TFlatTabPosition TabPosition() const { return FTabPosition; }
+    void SetTabPosition(TFlatTabPosition position);
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor color);
+    TColor ColorUnselectedTab() const { return FColorUnselectedTab; }
+    void SetColorUnselectedTab(TColor color);
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int width);
+    bool UseAdvColors() const { return FUseAdvColors; }
+    void SetUseAdvColors(bool value);
+    int AdvColorBorder() const { return FAdvColorBorder; }
+    void SetAdvColorBorder(int percent);
+
+    TNotifyEvent OnTabChanged;
+
+    // Tab i's rectangle in client coordinates.
+    RECT TabRect(int index) const;
+    // The tab under p (client coordinates), or -1.
+    int TabAtPos(POINT p) const;
+
+    void Paint(TCanvas& canvas) override;
+    void AdjustClientRect(RECT& r) const override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DialogChar(char key) override;
+    void Loaded() override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void PaintWindow(HDC dc) override;
+    void ColorChanged() override;
+    void SysColorChanged() override;
+    void FontChanged() override;
+    void Resized() override;
+
+private:
+    void CalcAdvColors();
+    // Recomputes the tab rectangles from the texts, font and tab settings.
+    void UpdateTabRects();
+    void LayoutChanged();
+
+    std::vector<std::string> FTabs;
+    std::vector<RECT> FTabRects;
+    int FActiveTab = 0;
+    int FTabHeight = 16;
+    int FTabSpacing = 4;
+    TFlatTabPosition FTabPosition = tpTop;
+    TColor FColorBorder;
+    TColor FColorUnselectedTab;
+    int FBorderWidth = 0;
+    bool FUseAdvColors = false;
+    int FAdvColorBorder = 50;
+};
