@@ -184,15 +184,17 @@ def draw_skin():
 
 def draw_close_glyph():
     # Grey background (taken as transparent from the bottom-left pixel) and a
-    # dark cross two pixels thick.
+    # small dark cross in the lower half. The buttons lay glyph and caption
+    # out together: the main window's close button shows only the glyph's
+    # lower half (its margin comes out at -7), the about dialog's (margin 0)
+    # shows all of it, so the cross sits where both show it.
     back = (192, 192, 192)
+    dark = (40, 40, 40)
     c = Canvas(14, 14, back)
-    for i in range(3, 11):
+    for i in range(6):
         for d in (0, 1):
-            c.put(i, i + d - 0, (40, 40, 40))
-            c.put(i + d, i, (40, 40, 40))
-            c.put(13 - i, i + d, (40, 40, 40))
-            c.put(13 - i - d, i, (40, 40, 40))
+            c.put(4 + i + d, 7 + i, dark)
+            c.put(9 - i + d, 7 + i, dark)
     return c
 
 

@@ -2,7 +2,7 @@
 
 #include "app/MsgBox.h"
 #include "framework/Exceptions.h"
-#include "SharedKeyGuard.h"
+#include "support/SharedKeyGuard.h"
 #include "support/SeamRecorder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "registry/IdentityCatalog.h"
 
 #include "framework/Exceptions.h"
-#include "SharedKeyGuard.h"
+#include "support/SharedKeyGuard.h"
 
 #include <gtest/gtest.h>
 

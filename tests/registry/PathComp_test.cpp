@@ -1,7 +1,7 @@
 #include "registry/PathComp.h"
 
 #include "framework/SysUtils.h"
-#include "SharedKeyGuard.h"
+#include "support/SharedKeyGuard.h"
 
 #include <gtest/gtest.h>
 
