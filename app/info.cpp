@@ -21,8 +21,8 @@ constexpr const char* kMailUrl = "mailto:info@example.org";
 constexpr const char* kMailCaption = "© 2008 Zorvane-Team";
 constexpr const char* kWebUrl = "http://www.example.org";
 constexpr const char* kWebCaption = "www.example.org";
-constexpr const char* kClientNotice = "Outlook Express ist ein Produkt der Microsoft Corporation.";
-constexpr const char* kControlsCredit = "Flache Steuerelemente: Eigenbau des Zorvane-Teams";
+constexpr const char* kClientNotice = "Outlook Express ist ein Produkt von Microsoft.";
+constexpr const char* kControlsCredit = "Flache Steuerelemente vom Zorvane-Team";
 
 // The two labels whose right edge is fixed.
 void AlignRightEdge(TLabel* label, int right)
