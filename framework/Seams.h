@@ -5,6 +5,10 @@
 
 #include <windows.h>
 #include <commdlg.h>
+// The system headers turn PlaySound and ShellExecute into macros (...A); every
+// user of the seams must see them as Seams.cpp does, or the names differ.
+#include <mmsystem.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <utility>

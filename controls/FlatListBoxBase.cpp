@@ -1,0 +1,465 @@
+#include "controls/FlatListBoxBase.h"
+
+#include "framework/SysUtils.h"
+#include "framework/Timer.h"
+
+#include <algorithm>
+
+// ---------------------------------------------------------------- TScrollRepeatTimer
+
+void TScrollRepeatTimer::AddUser()
+{
+    if (FUsers++ > 0)
+        return;
+    FTimer = new TTimer(nullptr);
+    FTimer->SetEnabled(false);
+    FTimer->SetInterval(FirstDelay);
+    FTimer->OnTimer = [this](TObject*) {
+        if (FTarget)
+            FTarget->RepeatTick();
+    };
+}
+
+void TScrollRepeatTimer::RemoveUser(TFlatListBoxBase* user)
+{
+    if (FTarget == user) {
+        FTarget = nullptr;
+        FTimer->SetEnabled(false);
+    }
+    if (--FUsers == 0) {
+        delete FTimer;
+        FTimer = nullptr;
+    }
+}
+
+void TScrollRepeatTimer::Start(TFlatListBoxBase* target)
+{
+    FTimer->SetEnabled(false);
+    FTarget = target;
+    FTimer->SetEnabled(true);
+}
+
+void TScrollRepeatTimer::Stop()
+{
+    FTimer->SetEnabled(false);
+    FTimer->SetInterval(FirstDelay);
+}
+
+// ---------------------------------------------------------------- TFlatListBoxBase
+
+namespace {
+
+UINT WheelRollMessage()
+{
+    // Sent by wheel drivers older than WM_MOUSEWHEEL.
+    static const UINT message = RegisterWindowMessageA("MSWHEEL_ROLLMSG");
+    return message;
+}
+
+} // namespace
+
+TFlatListBoxBase::TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat)
+    : TCustomControl(owner), FRepeat(repeat), FWinClassName(winClassName)
+{
+    FWidth = 137;
+    FHeight = 99;
+    // Row presses skip the toolkit's press handling, so the click is ours.
+    SetClickEvents(false);
+    FItems.OnChange = [this](TObject*) { ItemsChanged(); };
+    FRepeat.AddUser();
+    FitToRows();
+}
+
+TFlatListBoxBase::~TFlatListBoxBase()
+{
+    FRepeat.RemoveUser(this);
+}
+
+void TFlatListBoxBase::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    params.WinClassName = FWinClassName;
+}
+
+void TFlatListBoxBase::SetItems(std::vector<std::string>& texts)
+{
+    if (texts.size() > static_cast<size_t>(MaxMarks))
+        return;
+    for (std::string& text : texts)
+        text = Trim(text);
+    FItems.Assign(texts);
+}
+
+void TFlatListBoxBase::SetItems(TStringList& list)
+{
+    if (list.Count() > MaxMarks)
+        return;
+    std::vector<std::string> texts = list.Strings();
+    SetItems(texts);
+    list.Assign(texts);
+}
+
+void TFlatListBoxBase::ItemsChanged()
+{
+    if (FEnabled)
+        FMarks.reset();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetMarked(int index, bool value)
+{
+    if (index >= 0 && index < MaxMarks)
+        FMarks.set(static_cast<size_t>(index), value);
+}
+
+void TFlatListBoxBase::SetItemHeight(int value)
+{
+    value = std::max(value, 1);
+    if (value == FItemHeight)
+        return;
+    FItemHeight = value;
+    FitToRows();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetScrollBars(bool value)
+{
+    if (value == FScrollBars)
+        return;
+    FScrollBars = value;
+    SetHeight(FHeight + (value ? 20 : -20));
+    FitToRows();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetSorted(bool value)
+{
+    if (value == FSorted)
+        return;
+    FSorted = value;
+    FItems.SetSorted(value);
+    FMarks.reset();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetTransparentMode(TTransparentMode value)
+{
+    if (value == FTransparentMode)
+        return;
+    FTransparentMode = value;
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetColorProperty(TColor& field, TColor value)
+{
+    if (value == field)
+        return;
+    field = value;
+    CalcAdvColors();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetAdvColorBorder(int value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == FAdvColorBorder)
+        return;
+    FAdvColorBorder = value;
+    CalcAdvColors();
+    Invalidate();
+}
+
+void TFlatListBoxBase::SetUseAdvColors(bool value)
+{
+    if (value == FUseAdvColors)
+        return;
+    FUseAdvColors = value;
+    SetParentColor(value);
+    CalcAdvColors();
+    Invalidate();
+}
+
+void TFlatListBoxBase::CalcAdvColors()
+{
+    if (FUseAdvColors)
+        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
+}
+
+void TFlatListBoxBase::ColorChanged()
+{
+    CalcAdvColors();
+    TCustomControl::ColorChanged();
+}
+
+void TFlatListBoxBase::SysColorChanged()
+{
+    CalcAdvColors();
+    TCustomControl::SysColorChanged();
+}
+
+void TFlatListBoxBase::Loaded()
+{
+    TCustomControl::Loaded();
+    FitToRows();
+}
+
+void TFlatListBoxBase::Resized()
+{
+    TCustomControl::Resized();
+    FitToRows();
+}
+
+void TFlatListBoxBase::FitToRows()
+{
+    const int pitch = FItemHeight + 2;
+    const int count = std::max(0, (FHeight - ReservedHeight()) / pitch);
+    const int fitting = pitch * count + ReservedHeight();
+    if (fitting != FHeight) {
+        // Comes back here through Resized with the fitting height.
+        SetHeight(fitting);
+        return;
+    }
+    FVisibleCount = count;
+    FRows.clear();
+    const RECT client = ClientRect();
+    const int first = client.top + (FScrollBars ? 13 : 3);
+    for (int k = 0; k < count; ++k) {
+        const int top = first + k * pitch;
+        FRows.push_back({client.left + 3, top, client.right - 3, top + FItemHeight});
+    }
+}
+
+int TFlatListBoxBase::ShownRows() const
+{
+    return std::clamp(FItems.Count() - FTopIndex, 0, FVisibleCount);
+}
+
+int TFlatListBoxBase::RowAt(POINT p) const
+{
+    const int shown = ShownRows();
+    for (int k = 0; k < shown; ++k)
+        if (PtInRect(&FRows[static_cast<size_t>(k)], p))
+            return k;
+    return -1;
+}
+
+void TFlatListBoxBase::ScrollUpBy(int step)
+{
+    FTopIndex = std::max(FTopIndex - step, 0);
+}
+
+void TFlatListBoxBase::ScrollDownBy(int step)
+{
+    if (FItems.Count() < FTopIndex + FVisibleCount + step)
+        FTopIndex = std::max(FItems.Count() - FVisibleCount, 0);
+    else
+        FTopIndex += step;
+}
+
+// ---------------------------------------------------------------- mouse, keys, wheel
+
+void TFlatListBoxBase::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    // A press and a release over the control make a click, also when a row
+    // took the press.
+    if (button == mbLeft)
+        FClickPending = true;
+    if (button == mbLeft && FItems.Count() > 0 && PressRow(x, y))
+        return;
+    if (FScrollBars) {
+        const POINT p{x, y};
+        const RECT client = ClientRect();
+        const RECT upButton{client.left, client.top, client.right, client.top + ScrollButtonHeight};
+        const RECT downButton{client.left, client.bottom - ScrollButtonHeight, client.right, client.bottom};
+        if (PtInRect(&upButton, p)) {
+            ScrollUpBy(1);
+            StartRepeat(true);
+        } else if (PtInRect(&downButton, p)) {
+            if (CanScrollDown())
+                ++FTopIndex;
+            StartRepeat(false);
+        }
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TFlatListBoxBase::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    FRepeat.Stop();
+    const bool click = button == mbLeft && FClickPending && ContainsPoint(x, y);
+    if (button == mbLeft)
+        FClickPending = false;
+    if (click)
+        Click();
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TFlatListBoxBase::StartRepeat(bool up)
+{
+    FRepeatUp = up;
+    SetFocus();
+    Invalidate();
+    FRepeat.Start(this);
+}
+
+void TFlatListBoxBase::RepeatTick()
+{
+    FRepeat.Timer()->SetInterval(TScrollRepeatTimer::RepeatDelay);
+    if (FRepeatUp) {
+        if (FTopIndex - 1 < 0) {
+            FTopIndex = 0;
+            FRepeat.Timer()->SetEnabled(false);
+        } else {
+            --FTopIndex;
+        }
+    } else if (CanScrollDown()) {
+        ++FTopIndex;
+    } else {
+        FRepeat.Timer()->SetEnabled(false);
+    }
+    Invalidate();
+}
+
+void TFlatListBoxBase::KeyDown(WORD& key, TShiftState shift)
+{
+    switch (key) {
+    case VK_UP:
+        ScrollUpBy(1);
+        break;
+    case VK_DOWN:
+        if (CanScrollDown())
+            ++FTopIndex;
+        break;
+    case VK_PRIOR:
+        ScrollUpBy(FVisibleCount);
+        break;
+    case VK_NEXT:
+        ScrollDownBy(FVisibleCount);
+        break;
+    default:
+        if (!HandleKey(key)) {
+            TCustomControl::KeyDown(key, shift);
+            return;
+        }
+        break;
+    }
+    Invalidate();
+}
+
+void TFlatListBoxBase::MouseWheel(WPARAM wParam)
+{
+    UINT lines = 0;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    // "Scroll a page per notch" is a page here as well.
+    const int step = (lines == 0 || lines == WHEEL_PAGESCROLL) ? FVisibleCount : static_cast<int>(lines);
+    // Only whole single notches scroll; the drivers of the time sent +-120.
+    const BYTE notch = LOBYTE(HIWORD(wParam));
+    if (notch == 0x88)
+        ScrollDownBy(step);
+    else if (notch == 0x78)
+        ScrollUpBy(step);
+    Invalidate();
+}
+
+LRESULT TFlatListBoxBase::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_MOUSEWHEEL:
+        MouseWheel(wParam);
+        return 0;
+    default:
+        if (msg == WheelRollMessage()) {
+            MouseWheel(wParam);
+            return 0;
+        }
+        return TCustomControl::WndProc(msg, wParam, lParam);
+    }
+}
+
+void TFlatListBoxBase::DoEnter()
+{
+    if (FTransparentMode != tmNone)
+        Invalidate();
+    TCustomControl::DoEnter();
+}
+
+void TFlatListBoxBase::DoExit()
+{
+    if (FTransparentMode != tmNone)
+        Invalidate();
+    TCustomControl::DoExit();
+}
+
+// ---------------------------------------------------------------- painting
+
+void TFlatListBoxBase::PaintWindow(HDC dc)
+{
+    // Off-screen, then one copy: no flicker while scrolling.
+    TMemoryDC buffer(dc, FWidth, FHeight);
+    TCanvas canvas(buffer.Handle());
+    canvas.Font = FFont;
+    Paint(canvas);
+    buffer.BlitTo(dc);
+}
+
+void TFlatListBoxBase::PaintArrow(TCanvas& canvas, std::vector<TPoint> points, bool active) const
+{
+    if (active) {
+        canvas.Polygon(points, FColorArrow);
+        return;
+    }
+    std::vector<TPoint> shadow = points;
+    for (TPoint& p : shadow) {
+        ++p.x;
+        ++p.y;
+    }
+    canvas.Polygon(shadow, clWhite);
+    canvas.Polygon(points, clGray);
+}
+
+void TFlatListBoxBase::Paint(TCanvas& canvas)
+{
+    const RECT client = ClientRect();
+    canvas.Font = FFont;
+    const bool opaque = FTransparentMode == tmNone || (FTransparentMode == tmNotFocused && Focused());
+    if (opaque)
+        canvas.FillRect(client, FColorItemsRect);
+    else
+        DrawParentImage(*this, canvas);
+    canvas.FrameRect(client, FColorBorder);
+
+    if (FScrollBars) {
+        const RECT upButton{client.left, client.top, client.right, client.top + ScrollButtonHeight};
+        const RECT downButton{client.left, client.bottom - ScrollButtonHeight, client.right, client.bottom};
+        for (const RECT& button : {upButton, downButton}) {
+            canvas.FillRect(button, FColor);
+            canvas.FrameRect(button, FColorBorder);
+        }
+        const int cx = (client.right - client.left) / 2;
+        const int top = client.top;
+        const int bottom = client.bottom;
+        PaintArrow(canvas, {{cx - 2, top + 6}, {cx + 2, top + 6}, {cx, top + 4}}, FEnabled && FTopIndex > 0);
+        PaintArrow(canvas, {{cx - 2, bottom - 7}, {cx + 2, bottom - 7}, {cx, bottom - 5}}, FEnabled && CanScrollDown());
+    }
+
+    const int shown = ShownRows();
+    for (int k = 0; k < shown; ++k)
+        PaintRow(canvas, FRows[static_cast<size_t>(k)], FTopIndex + k);
+}
+
+void TFlatListBoxBase::PaintRowHighlight(TCanvas& canvas, const RECT& row) const
+{
+    canvas.FillRect(row, FColorItemsSelect);
+    canvas.FrameRect(row, FColorBorder);
+}
+
+void TFlatListBoxBase::PaintRowText(TCanvas& canvas, RECT row, int index, int inset) const
+{
+    row.left += inset;
+    row.right -= inset;
+    const UINT flags = DT_SINGLELINE | DT_LEFT | DT_VCENTER | DT_NOPREFIX;
+    if (FEnabled)
+        canvas.DrawText(FItems[index], row, flags);
+    else
+        DrawDisabledText(canvas, FItems[index], row, flags);
+}

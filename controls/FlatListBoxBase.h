@@ -1,0 +1,164 @@
+// What the flat list box and the flat check list box share: the items (at
+// most 256 markable), whole-item scrolling with the drawn scroll buttons and
+// their auto-repeat, the keyboard and the wheel, and the painting of the
+// frame, the buttons and the rows.
+#pragma once
+
+#include "controls/FlatUtilitys.h"
+#include "framework/StringList.h"
+
+#include <bitset>
+#include <string>
+#include <vector>
+
+class TFlatListBoxBase;
+class TTimer;
+
+// The auto-repeat timer of one list box class, shared by all its instances:
+// made with the first, freed with the last, pointed at the control whose
+// scroll button is held.
+class TScrollRepeatTimer {
+public:
+    static constexpr unsigned FirstDelay = 600;
+    static constexpr unsigned RepeatDelay = 100;
+
+    TTimer* Timer() const { return FTimer; }
+    void AddUser();
+    void RemoveUser(TFlatListBoxBase* user);
+    void Start(TFlatListBoxBase* target);
+    void Stop();
+
+private:
+    TTimer* FTimer = nullptr;
+    TFlatListBoxBase* FTarget = nullptr;
+    int FUsers = 0;
+};
+
+class TFlatListBoxBase : public TCustomControl {
+public:
+    // The marks are a fixed set of this many bits.
+    static constexpr int MaxMarks = 256;
+    static constexpr int ScrollButtonHeight = 11;
+
+    ~TFlatListBoxBase() override;
+
+    TStringList& Items() { return FItems; }
+    const TStringList& Items() const { return FItems; }
+    // More than 256 texts are ignored; otherwise the texts are trimmed (in
+    // the given list too) and copied.
+    void SetItems(std::vector<std::string>& texts);
+    void SetItems(TStringList& list);
+
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int value);
+    bool ScrollBars() const { return FScrollBars; }
+    // Grows or shrinks the control by the two scroll buttons' 20 pixels. Set
+    // it before the bounds where a layout gives the final height.
+    void SetScrollBars(bool value);
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool value);
+    TTransparentMode TransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(TTransparentMode value);
+
+    TColor ColorArrow() const { return FColorArrow; }
+    void SetColorArrow(TColor value) { SetColorProperty(FColorArrow, value); }
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor value) { SetColorProperty(FColorBorder, value); }
+    TColor ColorItemsRect() const { return FColorItemsRect; }
+    void SetColorItemsRect(TColor value) { SetColorProperty(FColorItemsRect, value); }
+    TColor ColorItemsSelect() const { return FColorItemsSelect; }
+    void SetColorItemsSelect(TColor value) { SetColorProperty(FColorItemsSelect, value); }
+    int AdvColorBorder() const { return FAdvColorBorder; }
+    void SetAdvColorBorder(int value);
+    bool UseAdvColors() const { return FUseAdvColors; }
+    void SetUseAdvColors(bool value);
+
+    int TopIndex() const { return FTopIndex; }
+    int VisibleCount() const { return FVisibleCount; }
+    // Rectangle of visible row k (0-based), in client coordinates.
+    RECT RowRect(int row) const { return FRows.at(static_cast<size_t>(row)); }
+
+    // The auto-repeat timer of class T, one for all its instances.
+    template <typename T>
+    static TScrollRepeatTimer& SharedRepeat()
+    {
+        static TScrollRepeatTimer timer;
+        return timer;
+    }
+
+    void Paint(TCanvas& canvas) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyDown(WORD& key, TShiftState shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resized() override;
+    void ColorChanged() override;
+    void SysColorChanged() override;
+    void Loaded() override;
+
+protected:
+    TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat);
+
+    void CreateParams(TCreateParams& params) override;
+    void PaintWindow(HDC dc) override;
+
+    // A left press with at least one item; true when a row took it, which
+    // skips the scroll buttons and the mouse-down event.
+    virtual bool PressRow(int x, int y) = 0;
+    virtual void PaintRow(TCanvas& canvas, const RECT& row, int index) = 0;
+    // A key the derived class handles itself; true when it did.
+    virtual bool HandleKey(WORD key) { return false; }
+
+    // The number of visible rows that show an item.
+    int ShownRows() const;
+    // The visible row at p that shows an item, or -1.
+    int RowAt(POINT p) const;
+    bool Marked(int index) const { return index >= 0 && index < MaxMarks && FMarks.test(static_cast<size_t>(index)); }
+    void SetMarked(int index, bool value);
+    void ClearMarks() { FMarks.reset(); }
+    int MarkCount() const { return static_cast<int>(FMarks.count()); }
+    // The row look of a selected or highlighted item.
+    void PaintRowHighlight(TCanvas& canvas, const RECT& row) const;
+    // Item text in the row shrunk by inset on the left and right.
+    void PaintRowText(TCanvas& canvas, RECT row, int index, int inset) const;
+
+private:
+    friend class TScrollRepeatTimer;
+
+    void SetColorProperty(TColor& field, TColor value);
+    void CalcAdvColors();
+    void ItemsChanged();
+    // Sets the height to whole rows and lays out the row rectangles.
+    void FitToRows();
+    int ReservedHeight() const { return FScrollBars ? 24 : 4; }
+    bool CanScrollDown() const { return FItems.Count() >= FTopIndex + FVisibleCount + 1; }
+    void ScrollUpBy(int step);
+    // Down by step, but never past the last whole page.
+    void ScrollDownBy(int step);
+    void StartRepeat(bool up);
+    void RepeatTick();
+    void MouseWheel(WPARAM wParam);
+    void PaintArrow(TCanvas& canvas, std::vector<TPoint> points, bool active) const;
+
+    TScrollRepeatTimer& FRepeat;
+    const char* FWinClassName;
+    TStringList FItems;
+    std::bitset<MaxMarks> FMarks;
+    std::vector<RECT> FRows;
+    int FItemHeight = 17;
+    bool FScrollBars = false;
+    bool FSorted = false;
+    TTransparentMode FTransparentMode = tmNone;
+    TColor FColorArrow = clBlack;
+    TColor FColorBorder = RGBColor(0xA0, 0x96, 0x83);
+    TColor FColorItemsRect = clWhite;
+    TColor FColorItemsSelect = RGBColor(0xF7, 0xDE, 0x9C);
+    int FAdvColorBorder = 40;
+    bool FUseAdvColors = false;
+    int FTopIndex = 0;
+    int FVisibleCount = 0;
+    bool FRepeatUp = false;
+    bool FClickPending = false;
+};

@@ -1,0 +1,79 @@
+#include "controls/TFlatCheckListBoxUnit.h"
+
+TFlatCheckListBox::TFlatCheckListBox(TComponent* owner)
+    : TFlatListBoxBase(owner, "TFlatCheckListBox", SharedRepeat<TFlatCheckListBox>())
+{
+}
+
+TTimer* TFlatCheckListBox::ScrollTimer()
+{
+    return SharedRepeat<TFlatCheckListBox>().Timer();
+}
+
+void TFlatCheckListBox::SetColorCheck(TColor value)
+{
+    if (value == FColorCheck)
+        return;
+    FColorCheck = value;
+    Invalidate();
+}
+
+bool TFlatCheckListBox::PressRow(int x, int y)
+{
+    // Rows below the last item hold nothing to tick or highlight.
+    const POINT p{x, y};
+    const int shown = ShownRows();
+    for (int k = 0; k < shown; ++k) {
+        const RECT row = RowRect(k);
+        const RECT box = CheckBoxRect(row);
+        const int index = TopIndex() + k;
+        if (PtInRect(&box, p)) {
+            SetMarked(index, !Marked(index));
+            SetFocus();
+            if (OnClickCheck)
+                OnClickCheck(this);
+            Invalidate();
+            return true;
+        }
+        if (PtInRect(&row, p)) {
+            FHighlightedItem = index;
+            SetFocus();
+            Invalidate();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TFlatCheckListBox::HandleKey(WORD key)
+{
+    if (key != VK_SPACE)
+        return false;
+    if (FHighlightedItem >= 0 && FHighlightedItem < MaxMarks)
+        SetMarked(FHighlightedItem, !Marked(FHighlightedItem));
+    return true;
+}
+
+void TFlatCheckListBox::DoExit()
+{
+    FHighlightedItem = -1;
+    Invalidate();
+    TFlatListBoxBase::DoExit();
+}
+
+void TFlatCheckListBox::PaintRow(TCanvas& canvas, const RECT& row, int index)
+{
+    if (index == FHighlightedItem)
+        PaintRowHighlight(canvas, row);
+    const RECT box = CheckBoxRect(row);
+    canvas.FillRect(box, ColorItemsRect());
+    if (Marked(index)) {
+        // The tick of the flat check box, line ends exclusive.
+        static constexpr int kTick[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9},
+                                            {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
+        for (const auto& l : kTick)
+            canvas.Line(box.left + l[0], box.top + l[1], box.left + l[2], box.top + l[3], FColorCheck);
+    }
+    canvas.FrameRect(box, ColorBorder());
+    PaintRowText(canvas, row, index, 19);
+}
