@@ -358,9 +358,15 @@ void TControl::TextChanged()
 
 void TControl::FontChanged()
 {
+    if (IsWindowed()) {
+        auto* self = static_cast<TWinControl*>(this);
+        // The old GDI font is gone once the font changed: a window that
+        // draws its own text (the system classes) must get the new one.
+        if (self->HandleAllocated())
+            SendMessageA(self->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+        self->NotifyChildren(&TControl::ParentFontChanged);
+    }
     Invalidate();
-    if (IsWindowed())
-        static_cast<TWinControl*>(this)->NotifyChildren(&TControl::ParentFontChanged);
 }
 
 void TControl::ColorChanged()
