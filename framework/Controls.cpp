@@ -931,6 +931,14 @@ void TWinControl::DoExit()
         OnExit(this);
 }
 
+HBRUSH TWinControl::SolidCtlColor(HDC dc, TColor background)
+{
+    const COLORREF back = ColorToRGB(background);
+    SetBkColor(dc, back);
+    SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
+    return FCtlBrush.For(back);
+}
+
 void TWinControl::PaintControls(HDC dc, TControl* first)
 {
     bool started = first == nullptr;
@@ -1105,7 +1113,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         WORD key = static_cast<WORD>(wParam);
-        if (key == VK_TAB && msg == WM_KEYDOWN && !FWantsAllKeys) {
+        if (key == VK_TAB && msg == WM_KEYDOWN && !(KeyboardShiftState() & (ssCtrl | ssAlt))) {
             if (TCustomForm* form = GetParentForm()) {
                 form->SelectNext(this, (KeyboardShiftState() & ssShift) == 0);
                 return 0;
@@ -1126,7 +1134,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_CHAR: {
         char key = static_cast<char>(wParam);
-        if (key == '\t' && !FWantsAllKeys)
+        // The Tab that moved the focus would only make an edit beep.
+        if (key == '\t')
             return 0;
         KeyPress(key);
         if (key == 0)

@@ -299,6 +299,10 @@ protected:
     virtual void PaintWindow(HDC dc);
     virtual bool EraseBackground(HDC dc);
 
+    // The answer to a reflected WM_CTLCOLOR*: background and text colour set
+    // on dc, and a brush of the background (grey text when disabled).
+    HBRUSH SolidCtlColor(HDC dc, TColor background);
+
     LRESULT HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandlePaint();
 
@@ -314,6 +318,7 @@ private:
     void UpdateBoundsFromWindow();
 
     TControl* FCaptureControl = nullptr;
+    CachedBrush FCtlBrush;
     std::vector<TWinControl*> FTabList;
     bool FAligning = false;
 };

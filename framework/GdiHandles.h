@@ -42,6 +42,23 @@ using UniqueFont = UniqueGdi<HFONT>;
 using UniqueBitmap = UniqueGdi<HBITMAP>;
 using UniqueRegion = UniqueGdi<HRGN>;
 
+// A solid brush kept for as long as its colour stays the same.
+class CachedBrush {
+public:
+    HBRUSH For(COLORREF color)
+    {
+        if (!FBrush || color != FColor) {
+            FBrush.Reset(CreateSolidBrush(color));
+            FColor = color;
+        }
+        return FBrush.Get();
+    }
+
+private:
+    UniqueBrush FBrush;
+    COLORREF FColor = CLR_INVALID;
+};
+
 // Selects an object into a DC and puts the previous one back.
 class SelectGuard {
 public:

@@ -323,40 +323,7 @@ bool TCustomComboBox::CommandNotify(WORD code)
 
 HBRUSH TCustomComboBox::CtlColor(HDC dc)
 {
-    const COLORREF back = ColorToRGB(FColor);
-    if (!FBrush || back != FBrushColor) {
-        FBrush.Reset(CreateSolidBrush(back));
-        FBrushColor = back;
-    }
-    SetBkColor(dc, back);
-    SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
-    return FBrush.Get();
-}
-
-void TCustomComboBox::FontChanged()
-{
-    TWinControl::FontChanged();
-    // The window's font was the old GDI font, which the change has freed.
-    if (FHandle)
-        SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
-}
-
-void TCustomComboBox::KeyDown(WORD& key, TShiftState shift)
-{
-    TWinControl::KeyDown(key, shift);
-    if (key == VK_TAB && !(shift & (ssCtrl | ssAlt))) {
-        if (TCustomForm* form = GetParentForm()) {
-            form->SelectNext(this, (shift & ssShift) == 0);
-            key = 0;
-        }
-    }
-}
-
-void TCustomComboBox::KeyPress(char& key)
-{
-    TWinControl::KeyPress(key);
-    if (key == '\t')
-        key = 0;
+    return SolidCtlColor(dc, FColor);
 }
 
 LRESULT TCustomComboBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)

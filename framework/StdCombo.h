@@ -83,14 +83,11 @@ public:
 
     bool CommandNotify(WORD code) override;
     HBRUSH CtlColor(HDC dc) override;
-    void KeyDown(WORD& key, TShiftState shift) override;
-    void KeyPress(char& key) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void FontChanged() override;
     virtual void Change();
     virtual void DropDown();
     virtual void CloseUp();
@@ -110,8 +107,6 @@ private:
     int FDropDownCount = 8;
     int FItemHeight = 13;
     bool FAdjustPending = false;
-    UniqueBrush FBrush;
-    COLORREF FBrushColor = CLR_INVALID;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -134,40 +134,6 @@ int TCustomEdit::SelLength() const
 
 HBRUSH TCustomEdit::CtlColor(HDC dc)
 {
-    const COLORREF back = ColorToRGB(BackgroundColor());
-    if (!FBrush || back != FBrushColor) {
-        FBrush.Reset(CreateSolidBrush(back));
-        FBrushColor = back;
-    }
-    SetBkColor(dc, back);
-    SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
-    return FBrush.Get();
+    return SolidCtlColor(dc, BackgroundColor());
 }
 
-void TCustomEdit::FontChanged()
-{
-    TWinControl::FontChanged();
-    // The window's font was the old GDI font, which the change has freed.
-    if (FHandle)
-        SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
-}
-
-void TCustomEdit::KeyDown(WORD& key, TShiftState shift)
-{
-    TWinControl::KeyDown(key, shift);
-    // The edit keeps every character, but Tab still walks the tab order.
-    if (key == VK_TAB && !(shift & (ssCtrl | ssAlt))) {
-        if (TCustomForm* form = GetParentForm()) {
-            form->SelectNext(this, (shift & ssShift) == 0);
-            key = 0;
-        }
-    }
-}
-
-void TCustomEdit::KeyPress(char& key)
-{
-    TWinControl::KeyPress(key);
-    // The Tab that moved the focus would only make the edit beep.
-    if (key == '\t')
-        key = 0;
-}

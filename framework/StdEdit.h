@@ -27,15 +27,12 @@ public:
 
     bool CommandNotify(WORD code) override;
     HBRUSH CtlColor(HDC dc) override;
-    void KeyDown(WORD& key, TShiftState shift) override;
-    void KeyPress(char& key) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void HandleCreated() override;
     void TextChanged() override;
-    void FontChanged() override;
     virtual void Change();
     // The colour behind the text.
     virtual TColor BackgroundColor() const { return FColor; }
@@ -44,8 +41,6 @@ private:
     int FMaxLength = 0;
     bool FReadOnly = false;
     bool FCreating = false;
-    UniqueBrush FBrush;
-    COLORREF FBrushColor = CLR_INVALID;
 };
 
 class TEdit : public TCustomEdit {
