@@ -37,12 +37,15 @@ zv_locale() {
   zv_sudo locale-gen >/dev/null
 }
 
-# zv_build [extra cmake args...]: configure once, then build incrementally.
+# zv_build [target...]: configure once, then build incrementally (everything,
+# or just the targets named).
 zv_build() {
   if [ ! -f "$ZV_BUILD/CMakeCache.txt" ]; then
-    cmake -S "$ZV_ROOT" -B "$ZV_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ZV_ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
+    cmake -S "$ZV_ROOT" -B "$ZV_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ZV_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
   fi
-  cmake --build "$ZV_BUILD" -j"$(nproc)" -- --no-print-directory
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$ZV_BUILD" -j"$(nproc)" "${targets[@]}" -- --no-print-directory
 }
 
 # The 32-bit program must compile as well; its tests are not run.
