@@ -35,18 +35,22 @@ EExRegistryException::EExRegistryException(int32_t code, const std::string& what
 {
 }
 
-size_t TExportLines::Count() const
+void TExportLines::Flush()
 {
-    // CR and LF inside names and data are escaped, so every CR LF ends a line.
-    size_t count = 0;
-    for (size_t pos = FText.find("\r\n"); pos != std::string::npos; pos = FText.find("\r\n", pos + 2))
-        ++count;
-    return count;
+    DWORD written = 0;
+    if (!FText.empty()
+        && (!WriteFile(FFile, FText.data(), static_cast<DWORD>(FText.size()), &written, nullptr) || written != FText.size()))
+        throw EFileError(Format(Msg::FileWriteError, FFileName.c_str()));
+    FText.clear();
 }
 
-void TExportLines::Clear()
+void TExportLines::Release(bool discard)
 {
     std::string().swap(FText);
+    FFile = INVALID_HANDLE_VALUE;
+    FFileName.clear();
+    if (discard)
+        FCount = 0;
 }
 
 namespace {
@@ -114,15 +118,16 @@ void AppendEscaped(std::string& out, const char* text, size_t length)
     out.append(text + start, length - start);
 }
 
-// Appends the bytes as "xx,xx,...,xx" to the line that began at lineStart.
-// After a piece with its comma, a line of 77 characters or more is continued
+// Appends the bytes as "xx,xx,...,xx" to the line that began at lineStart and
+// returns the number of line breaks put in. After a piece with its comma, a line of 77 characters or more is continued
 // with a backslash on a new line that starts with two blanks. The last byte
 // never gets a break after it: the importer would drop the value and swallow
 // the following line.
-void AppendByteList(std::string& out, size_t lineStart, const BYTE* data, size_t size)
+size_t AppendByteList(std::string& out, size_t lineStart, const BYTE* data, size_t size)
 {
     if (size == 0)
-        return;
+        return 0;
+    size_t breaks = 0;
     size_t lineLength = out.size() - lineStart;
     const size_t start = out.size();
     // A long name breaks after the first piece, then every 25 pieces; one
@@ -141,11 +146,13 @@ void AppendByteList(std::string& out, size_t lineStart, const BYTE* data, size_t
             std::memcpy(p, "\\\r\n  ", 5);
             p += 5;
             lineLength = 2;
+            ++breaks;
         }
     }
     std::memcpy(p, HexTable.Pieces[*last], 2);
     p += 2;
     out.resize(static_cast<size_t>(p - out.data()));
+    return breaks;
 }
 
 void AppendDword(std::string& out, const BYTE* data)
@@ -175,11 +182,11 @@ void AppendTypePrefix(std::string& out, DWORD type)
     out.append("):", 2);
 }
 
-// One walk of ExportKey: the shared buffers and the text being built.
+// One walk of ExportKey: the shared buffers and the lines being written.
 class TExportWalk {
 public:
-    TExportWalk(HKEY root, std::string& text, std::string& lastKeyPath)
-        : FRootName(RootKeyName(root)), FOut(text), FLastKeyPath(lastKeyPath),
+    TExportWalk(HKEY root, TExportLines& lines, std::string& lastKeyPath)
+        : FRootName(RootKeyName(root)), FLines(lines), FOut(lines.Buffer()), FLastKeyPath(lastKeyPath),
           FData(BufferStep), FValueName(256), FKeyName(256)
     {
     }
@@ -193,6 +200,7 @@ private:
     void WriteValue(const char* name, size_t nameLength, DWORD type, const BYTE* data, size_t size);
 
     const char* FRootName;
+    TExportLines& FLines;
     std::string& FOut;
     std::string& FLastKeyPath;
     std::vector<BYTE> FData;
@@ -294,7 +302,9 @@ void TExportWalk::WriteHeader(const std::string& path)
     FOut += '\\';
     FOut.append(path);
     FOut.append("]\r\n", 3);
+    FLines.LinesEnded(2);
     FLastKeyPath = path;
+    FLines.FlushIfFull();
 }
 
 void TExportWalk::WriteValue(const char* name, size_t nameLength, DWORD type, const BYTE* data, size_t size)
@@ -324,9 +334,10 @@ void TExportWalk::WriteValue(const char* name, size_t nameLength, DWORD type, co
             FOut.append("hex:", 4);
         else
             AppendTypePrefix(FOut, type);
-        AppendByteList(FOut, lineStart, data, size);
+        FLines.LinesEnded(AppendByteList(FOut, lineStart, data, size));
     }
-    FOut.append("\r\n", 2);
+    FLines.EndLine();
+    FLines.FlushIfFull();
 }
 
 // Creates dir\zvx????.tmp; false when the folder does not exist or cannot
@@ -342,52 +353,72 @@ bool MakeTempFileBeside(const std::string& fileName, std::string& tempName)
     return true;
 }
 
-bool WriteWholeFile(const std::string& fileName, const std::string& text)
-{
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < text.size();) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(text.size() - done, 1u << 30));
-        DWORD written = 0;
-        ok = WriteFile(file, text.data() + done, chunk, &written, nullptr) && written == chunk;
-        done += written;
+// The temporary file of an export: deleted unless it was put in place.
+class TTempFile {
+public:
+    ~TTempFile()
+    {
+        Close();
+        if (!FName.empty())
+            DeleteFileA(FName.c_str());
     }
-    return CloseHandle(file) && ok;
-}
+    bool Create(const std::string& beside)
+    {
+        if (!MakeTempFileBeside(beside, FName))
+            return false;
+        FHandle = CreateFileA(FName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return FHandle != INVALID_HANDLE_VALUE;
+    }
+    HANDLE Handle() const { return FHandle; }
+    const std::string& Name() const { return FName; }
+    bool Close()
+    {
+        const bool ok = FHandle == INVALID_HANDLE_VALUE || CloseHandle(FHandle);
+        FHandle = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+    bool MoveTo(const std::string& fileName)
+    {
+        if (!MoveFileExA(FName.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return false;
+        FName.clear();
+        return true;
+    }
+
+private:
+    std::string FName;
+    HANDLE FHandle = INVALID_HANDLE_VALUE;
+};
 
 } // namespace
 
 bool TExRegistry::ExportKey(const std::string& fileName)
 {
-    FExportLines.Clear();
-    std::string tempName;
+    FExportLines.Release(true);
     try {
+        // The text goes to a temporary file in the target's folder, which
+        // replaces the target only when it was written completely.
+        TTempFile file;
+        if (!file.Create(fileName))
+            throw EFileError(Format(Msg::FileCreateError, fileName.c_str()));
+        FExportLines.SetFile(file.Handle(), file.Name());
         FExportLines.Add("REGEDIT4");
         FLastKeyPath.clear();
         std::string path = CurrentPath();
         UniqueHKey start;
         // A start key that cannot be opened is left out like any other.
         if (RegOpenKeyExA(RootKey(), path.c_str(), 0, KEY_READ, start.Put()) == ERROR_SUCCESS) {
-            TExportWalk walk(RootKey(), FExportLines.Buffer(), FLastKeyPath);
+            TExportWalk walk(RootKey(), FExportLines, FLastKeyPath);
             walk.Visit(std::move(start), path);
         }
         FExportLines.EndLine();
-
-        // The finished text goes to a temporary file in the target's folder
-        // and replaces the target only when it was written completely.
-        if (!MakeTempFileBeside(fileName, tempName))
+        FExportLines.Flush();
+        if (!file.Close() || !file.MoveTo(fileName))
             throw EFileError(Format(Msg::FileCreateError, fileName.c_str()));
-        if (!WriteWholeFile(tempName, FExportLines.Text()))
-            throw EFileError(Format(Msg::FileWriteError, tempName.c_str()));
-        if (!MoveFileExA(tempName.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING))
-            throw EFileError(Format(Msg::FileCreateError, fileName.c_str()));
+        FExportLines.Release(false);
         return true;
     } catch (...) {
-        if (!tempName.empty())
-            DeleteFileA(tempName.c_str());
-        FExportLines.Clear();
+        FExportLines.Release(true);
         return false;
     }
 }

@@ -211,7 +211,11 @@ TTiming TimeExport(const std::string& file, size_t& headers)
         std::fprintf(stderr, "ExportKey failed\n");
         std::exit(2);
     }
-    const std::string& text = reg.ExportLines().Text();
+    HANDLE in = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string text(GetFileSize(in, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(in, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(in);
     headers = 0;
     for (size_t pos = 0; (pos = text.find("\r\n[", pos)) != std::string::npos; pos += 3)
         ++headers;
@@ -272,34 +276,48 @@ int main(int argc, char** argv)
     for (int round = 1; round <= rounds; ++round) {
         uint64_t values = 0;
         size_t headers = 0;
-        // The order changes every round so that neither always runs first.
+        // Each round runs floor, export, export, floor (or the other way
+        // round), so that neither profits from its place, and lets Wine
+        // settle after regedit's process has ended.
         TTiming floorTime, exportTime;
+        auto runFloor = [&] {
+            const TTiming t = TimeFloor(values);
+            floorTime.Wall += t.Wall;
+            floorTime.Cpu += t.Cpu;
+        };
+        auto runExport = [&] {
+            const TTiming t = TimeExport(exportFile, headers);
+            exportTime.Wall += t.Wall;
+            exportTime.Cpu += t.Cpu;
+        };
         if (round % 2) {
-            floorTime = TimeFloor(values);
-            exportTime = TimeExport(exportFile, headers);
+            runFloor(); runExport(); runExport(); runFloor();
         } else {
-            exportTime = TimeExport(exportFile, headers);
-            floorTime = TimeFloor(values);
+            runExport(); runFloor(); runFloor(); runExport();
         }
         const double regeditTime = TimeRegedit(regeditFile);
-        floors.push_back(floorTime.Wall);
-        exports.push_back(exportTime.Wall);
+        Sleep(1500);
+        floors.push_back(floorTime.Wall / 2);
+        exports.push_back(exportTime.Wall / 2);
         regedits.push_back(regeditTime);
         ratios.push_back(exportTime.Wall / floorTime.Wall);
-        floorCpu.push_back(floorTime.Cpu);
-        exportCpu.push_back(exportTime.Cpu);
+        floorCpu.push_back(floorTime.Cpu / 2);
+        exportCpu.push_back(exportTime.Cpu / 2);
         std::printf("round %2d: floor %.3f s (cpu %.3f, %llu values), export %.3f s (cpu %.3f, %zu sections), regedit /E %.3f s\n",
-                    round, floorTime.Wall, floorTime.Cpu, static_cast<unsigned long long>(values),
-                    exportTime.Wall, exportTime.Cpu, headers, regeditTime);
+                    round, floors.back(), floorCpu.back(), static_cast<unsigned long long>(values),
+                    exports.back(), exportCpu.back(), headers, regeditTime);
     }
 
+    auto sum = [](const std::vector<double>& times) { double total = 0; for (double t : times) total += t; return total; };
     const double floorBest = *std::min_element(floors.begin(), floors.end());
     const double exportBest = *std::min_element(exports.begin(), exports.end());
     const double regeditBest = *std::min_element(regedits.begin(), regedits.end());
+    std::printf("times are the mean of two runs per round\n");
     std::printf("best of %d:   floor %.3f s, export %.3f s, regedit /E %.3f s\n", rounds, floorBest, exportBest, regeditBest);
     std::printf("median of %d: floor %.3f s, export %.3f s, regedit /E %.3f s; thread cpu floor %.3f s, export %.3f s\n",
                 rounds, Median(floors), Median(exports), Median(regedits), Median(floorCpu), Median(exportCpu));
-    std::printf("export/floor: best %.3f, median of rounds %.3f\n", exportBest / floorBest, Median(ratios));
+    std::printf("export/floor: best %.3f, median of rounds %.3f, all rounds %.3f (cpu %.3f)\n", exportBest / floorBest,
+                Median(ratios), sum(exports) / sum(floors), sum(exportCpu) / sum(floorCpu));
     std::printf("regedit/export: best %.2f, medians %.2f\n", regeditBest / exportBest, Median(regedits) / Median(exports));
     std::printf("files: export %lld bytes, regedit /E %lld bytes\n", FileSize(exportFile), FileSize(regeditFile));
 
