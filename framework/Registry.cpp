@@ -19,8 +19,13 @@ void UniqueHKey::Reset(HKEY key)
 
 bool IsPredefinedKey(HKEY key)
 {
-    const auto value = reinterpret_cast<ULONG_PTR>(key);
-    return value >= 0x80000000UL && value <= 0x80000006UL;
+    // The predefined handles are sign-extended on 64-bit systems, so they
+    // are compared as handles, not as numbers.
+    for (HKEY predefined : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_PERFORMANCE_DATA,
+                            HKEY_CURRENT_CONFIG, HKEY_DYN_DATA})
+        if (key == predefined)
+            return true;
+    return false;
 }
 
 std::string NormalizeKeyPath(const std::string& path)
