@@ -597,6 +597,10 @@ void TWinControl::CreateWnd()
 {
     TCreateParams params;
     CreateParams(params);
+    // Asking for the parent's window made the parent create its children,
+    // this one included: a second window would leave the first unpainted.
+    if (FHandle)
+        return;
     if ((params.Style & WS_CHILD) && !params.WndParent)
         throw Exception("Steuerelement '" + Name() + "' hat kein übergeordnetes Fenster");
     EnsureClass(params);

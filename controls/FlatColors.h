@@ -1,0 +1,53 @@
+// The colour set that the flat buttons and the flat check box share: focused,
+// down and border colours, optionally derived from the control's own colour.
+#pragma once
+
+#include "controls/FlatUtilitys.h"
+
+template <class TBase>
+class TFlatColorControl : public TBase {
+public:
+    TFlatColorControl(TComponent* owner, TColor colorFocused);
+
+    TColor ColorFocused() const { return FColorFocused; }
+    void SetColorFocused(TColor color);
+    TColor ColorDown() const { return FColorDown; }
+    void SetColorDown(TColor color);
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor color);
+
+    // Percentages 0..100; other values are not taken.
+    int AdvColorFocused() const { return FAdvColorFocused; }
+    void SetAdvColorFocused(int percent);
+    int AdvColorDown() const { return FAdvColorDown; }
+    void SetAdvColorDown(int percent);
+    int AdvColorBorder() const { return FAdvColorBorder; }
+    void SetAdvColorBorder(int percent);
+
+    // While on, the control follows its parent's colour and derives the three
+    // colours from it.
+    bool UseAdvColors() const { return FUseAdvColors; }
+    void SetUseAdvColors(bool value);
+
+    void ColorChanged() override;
+    void SysColorChanged() override;
+
+protected:
+    // Recomputes the derived colours (when on) and repaints.
+    void ColorsChanged();
+
+    TColor FColorFocused;
+    TColor FColorDown = RGBColor(0xD9, 0xD6, 0xC5);
+    TColor FColorBorder = RGBColor(0xA0, 0x96, 0x83);
+    int FAdvColorFocused = 10;
+    int FAdvColorDown = 10;
+    int FAdvColorBorder = 50;
+    bool FUseAdvColors = false;
+
+private:
+    void CalcAdvColors();
+    void SetPercent(int& field, int percent);
+};
+
+extern template class TFlatColorControl<TCustomControl>;
+extern template class TFlatColorControl<TGraphicControl>;
