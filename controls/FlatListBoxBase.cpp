@@ -59,7 +59,7 @@ UINT WheelRollMessage()
 } // namespace
 
 TFlatListBoxBase::TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat)
-    : TCustomControl(owner), FRepeat(repeat), FWinClassName(winClassName)
+    : TFlatBorderColorControl(owner, 40, true), FRepeat(repeat), FWinClassName(winClassName)
 {
     FWidth = 137;
     FHeight = 99;
@@ -77,7 +77,7 @@ TFlatListBoxBase::~TFlatListBoxBase()
 
 void TFlatListBoxBase::CreateParams(TCreateParams& params)
 {
-    TCustomControl::CreateParams(params);
+    TFlatBorderColorControl::CreateParams(params);
     params.WinClassName = FWinClassName;
 }
 
@@ -159,53 +159,15 @@ void TFlatListBoxBase::SetColorProperty(TColor& field, TColor value)
     Invalidate();
 }
 
-void TFlatListBoxBase::SetAdvColorBorder(int value)
-{
-    value = std::clamp(value, 0, 100);
-    if (value == FAdvColorBorder)
-        return;
-    FAdvColorBorder = value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatListBoxBase::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    SetParentColor(value);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatListBoxBase::CalcAdvColors()
-{
-    if (FUseAdvColors)
-        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
-}
-
-void TFlatListBoxBase::ColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::ColorChanged();
-}
-
-void TFlatListBoxBase::SysColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::SysColorChanged();
-}
-
 void TFlatListBoxBase::Loaded()
 {
-    TCustomControl::Loaded();
+    TFlatBorderColorControl::Loaded();
     FitToRows();
 }
 
 void TFlatListBoxBase::Resized()
 {
-    TCustomControl::Resized();
+    TFlatBorderColorControl::Resized();
     FitToRows();
 }
 
@@ -280,7 +242,7 @@ void TFlatListBoxBase::MouseDown(TMouseButton button, TShiftState shift, int x, 
             StartRepeat(false);
         }
     }
-    TCustomControl::MouseDown(button, shift, x, y);
+    TFlatBorderColorControl::MouseDown(button, shift, x, y);
 }
 
 void TFlatListBoxBase::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
@@ -291,7 +253,7 @@ void TFlatListBoxBase::MouseUp(TMouseButton button, TShiftState shift, int x, in
         FClickPending = false;
     if (click)
         Click();
-    TCustomControl::MouseUp(button, shift, x, y);
+    TFlatBorderColorControl::MouseUp(button, shift, x, y);
 }
 
 void TFlatListBoxBase::StartRepeat(bool up)
@@ -338,7 +300,7 @@ void TFlatListBoxBase::KeyDown(WORD& key, TShiftState shift)
         break;
     default:
         if (!HandleKey(key)) {
-            TCustomControl::KeyDown(key, shift);
+            TFlatBorderColorControl::KeyDown(key, shift);
             return;
         }
         break;
@@ -372,7 +334,7 @@ LRESULT TFlatListBoxBase::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             MouseWheel(wParam);
             return 0;
         }
-        return TCustomControl::WndProc(msg, wParam, lParam);
+        return TFlatBorderColorControl::WndProc(msg, wParam, lParam);
     }
 }
 
@@ -380,14 +342,14 @@ void TFlatListBoxBase::DoEnter()
 {
     if (FTransparentMode != tmNone)
         Invalidate();
-    TCustomControl::DoEnter();
+    TFlatBorderColorControl::DoEnter();
 }
 
 void TFlatListBoxBase::DoExit()
 {
     if (FTransparentMode != tmNone)
         Invalidate();
-    TCustomControl::DoExit();
+    TFlatBorderColorControl::DoExit();
 }
 
 // ---------------------------------------------------------------- painting

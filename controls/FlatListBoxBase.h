@@ -4,6 +4,7 @@
 // frame, the buttons and the rows.
 #pragma once
 
+#include "controls/FlatBorderColor.h"
 #include "controls/FlatUtilitys.h"
 #include "framework/StringList.h"
 
@@ -34,7 +35,7 @@ private:
     int FUsers = 0;
 };
 
-class TFlatListBoxBase : public TCustomControl {
+class TFlatListBoxBase : public TFlatBorderColorControl {
 public:
     // The marks are a fixed set of this many bits.
     static constexpr int MaxMarks = 256;
@@ -62,16 +63,10 @@ public:
 
     TColor ColorArrow() const { return FColorArrow; }
     void SetColorArrow(TColor value) { SetColorProperty(FColorArrow, value); }
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor value) { SetColorProperty(FColorBorder, value); }
     TColor ColorItemsRect() const { return FColorItemsRect; }
     void SetColorItemsRect(TColor value) { SetColorProperty(FColorItemsRect, value); }
     TColor ColorItemsSelect() const { return FColorItemsSelect; }
     void SetColorItemsSelect(TColor value) { SetColorProperty(FColorItemsSelect, value); }
-    int AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(int value);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
 
     int TopIndex() const { return FTopIndex; }
     int VisibleCount() const { return FVisibleCount; }
@@ -94,8 +89,6 @@ public:
     void DoEnter() override;
     void DoExit() override;
     void Resized() override;
-    void ColorChanged() override;
-    void SysColorChanged() override;
     void Loaded() override;
 
 protected:
@@ -128,7 +121,6 @@ private:
     friend class TScrollRepeatTimer;
 
     void SetColorProperty(TColor& field, TColor value);
-    void CalcAdvColors();
     void ItemsChanged();
     // Sets the height to whole rows and lays out the row rectangles.
     void FitToRows();
@@ -152,11 +144,8 @@ private:
     bool FSorted = false;
     TTransparentMode FTransparentMode = tmNone;
     TColor FColorArrow = clBlack;
-    TColor FColorBorder = RGBColor(0xA0, 0x96, 0x83);
     TColor FColorItemsRect = clWhite;
     TColor FColorItemsSelect = RGBColor(0xF7, 0xDE, 0x9C);
-    int FAdvColorBorder = 40;
-    bool FUseAdvColors = false;
     int FTopIndex = 0;
     int FVisibleCount = 0;
     bool FRepeatUp = false;

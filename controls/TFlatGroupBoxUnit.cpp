@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-TFlatGroupBox::TFlatGroupBox(TComponent* owner) : TCustomControl(owner), FColorBorder(RGBColor(0xA0, 0x96, 0x83))
+TFlatGroupBox::TFlatGroupBox(TComponent* owner) : TFlatBorderColorControl(owner, 50, false)
 {
     FWidth = 185;
     FHeight = 105;
@@ -14,22 +14,9 @@ TFlatGroupBox::TFlatGroupBox(TComponent* owner) : TCustomControl(owner), FColorB
 
 void TFlatGroupBox::CreateParams(TCreateParams& params)
 {
-    TCustomControl::CreateParams(params);
+    TFlatBorderColorControl::CreateParams(params);
     params.Style |= WS_CLIPCHILDREN;
     params.WinClassName = "TFlatGroupBox";
-}
-
-void TFlatGroupBox::CalcAdvColors()
-{
-    if (FUseAdvColors)
-        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
-}
-
-void TFlatGroupBox::SetColorBorder(TColor color)
-{
-    FColorBorder = color;
-    CalcAdvColors();
-    Invalidate();
 }
 
 void TFlatGroupBox::SetBorder(TGroupBoxBorder border)
@@ -40,42 +27,12 @@ void TFlatGroupBox::SetBorder(TGroupBoxBorder border)
     Invalidate();
 }
 
-void TFlatGroupBox::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    // Derived colours follow the parent's colour.
-    SetParentColor(value);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatGroupBox::SetAdvColorBorder(int percent)
-{
-    FAdvColorBorder = std::clamp(percent, 0, 100);
-    CalcAdvColors();
-    Invalidate();
-}
-
 void TFlatGroupBox::SetTransparent(bool value)
 {
     if (value == FTransparent)
         return;
     FTransparent = value;
     Invalidate();
-}
-
-void TFlatGroupBox::ColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::ColorChanged();
-}
-
-void TFlatGroupBox::SysColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::SysColorChanged();
 }
 
 void TFlatGroupBox::Moved()

@@ -2,22 +2,16 @@
 // caption; a container that takes the focus through its accelerator.
 #pragma once
 
-#include "framework/Controls.h"
+#include "controls/FlatBorderColor.h"
 
 enum TGroupBoxBorder { brFull, brOnlyTopLine };
 
-class TFlatGroupBox : public TCustomControl {
+class TFlatGroupBox : public TFlatBorderColorControl {
 public:
     explicit TFlatGroupBox(TComponent* owner);
 
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor color);
     TGroupBoxBorder Border() const { return FBorder; }
     void SetBorder(TGroupBoxBorder border);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
-    int AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(int percent);
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
@@ -27,16 +21,9 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
-    void ColorChanged() override;
-    void SysColorChanged() override;
     void Moved() override;
 
 private:
-    void CalcAdvColors();
-
-    TColor FColorBorder;
     TGroupBoxBorder FBorder = brFull;
-    bool FUseAdvColors = false;
-    int FAdvColorBorder = 50;
     bool FTransparent = false;
 };

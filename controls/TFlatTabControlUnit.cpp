@@ -35,7 +35,7 @@ constexpr UINT kTabTextFlags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 } // namespace
 
 TFlatTabControl::TFlatTabControl(TComponent* owner)
-    : TCustomControl(owner), FColorBorder(RGBColor(0xA0, 0x96, 0x83)), FColorUnselectedTab(RGBColor(0x33, 0x66, 0x99))
+    : TFlatBorderColorControl(owner, 50, false), FColorUnselectedTab(RGBColor(0x33, 0x66, 0x99))
 {
     FWidth = 289;
     FHeight = 193;
@@ -43,7 +43,7 @@ TFlatTabControl::TFlatTabControl(TComponent* owner)
 
 void TFlatTabControl::CreateParams(TCreateParams& params)
 {
-    TCustomControl::CreateParams(params);
+    TFlatBorderColorControl::CreateParams(params);
     params.Style |= WS_CLIPCHILDREN;
     params.WinClassName = "TFlatTabControl";
 }
@@ -104,19 +104,19 @@ void TFlatTabControl::AdjustClientRect(RECT& r) const
 
 void TFlatTabControl::Loaded()
 {
-    TCustomControl::Loaded();
+    TFlatBorderColorControl::Loaded();
     LayoutChanged();
 }
 
 void TFlatTabControl::FontChanged()
 {
-    TCustomControl::FontChanged();
+    TFlatBorderColorControl::FontChanged();
     UpdateTabRects();
 }
 
 void TFlatTabControl::Resized()
 {
-    TCustomControl::Resized();
+    TFlatBorderColorControl::Resized();
     UpdateTabRects();
 }
 
@@ -175,52 +175,10 @@ void TFlatTabControl::SetBorderWidth(int width)
     Invalidate();
 }
 
-void TFlatTabControl::CalcAdvColors()
-{
-    if (FUseAdvColors)
-        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
-}
-
-void TFlatTabControl::SetColorBorder(TColor color)
-{
-    FColorBorder = color;
-    CalcAdvColors();
-    Invalidate();
-}
-
 void TFlatTabControl::SetColorUnselectedTab(TColor color)
 {
     FColorUnselectedTab = color;
     Invalidate();
-}
-
-void TFlatTabControl::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    SetParentColor(value);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatTabControl::SetAdvColorBorder(int percent)
-{
-    FAdvColorBorder = std::clamp(percent, 0, 100);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatTabControl::ColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::ColorChanged();
-}
-
-void TFlatTabControl::SysColorChanged()
-{
-    CalcAdvColors();
-    TCustomControl::SysColorChanged();
 }
 
 // ---------------------------------------------------------------- behaviour
@@ -232,7 +190,7 @@ void TFlatTabControl::MouseDown(TMouseButton button, TShiftState shift, int x, i
         SetActiveTab(index);
         SetFocus();
     }
-    TCustomControl::MouseDown(button, shift, x, y);
+    TFlatBorderColorControl::MouseDown(button, shift, x, y);
 }
 
 bool TFlatTabControl::DialogChar(char key)

@@ -3,14 +3,14 @@
 // business (OnTabChanged).
 #pragma once
 
-#include "framework/Controls.h"
+#include "controls/FlatBorderColor.h"
 
 #include <string>
 #include <vector>
 
 enum TFlatTabPosition { tpTop, tpBottom };
 
-class TFlatTabControl : public TCustomControl {
+class TFlatTabControl : public TFlatBorderColorControl {
 public:
     explicit TFlatTabControl(TComponent* owner);
 
@@ -25,16 +25,10 @@ public:
     void SetTabSpacing(int spacing);
     TFlatTabPosition TabPosition() const { return FTabPosition; }
     void SetTabPosition(TFlatTabPosition position);
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor color);
     TColor ColorUnselectedTab() const { return FColorUnselectedTab; }
     void SetColorUnselectedTab(TColor color);
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int width);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
-    int AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(int percent);
 
     TNotifyEvent OnTabChanged;
 
@@ -52,13 +46,10 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
-    void ColorChanged() override;
-    void SysColorChanged() override;
     void FontChanged() override;
     void Resized() override;
 
 private:
-    void CalcAdvColors();
     // Recomputes the tab rectangles from the texts, font and tab settings.
     void UpdateTabRects();
     void LayoutChanged();
@@ -69,9 +60,6 @@ private:
     int FTabHeight = 16;
     int FTabSpacing = 4;
     TFlatTabPosition FTabPosition = tpTop;
-    TColor FColorBorder;
     TColor FColorUnselectedTab;
     int FBorderWidth = 0;
-    bool FUseAdvColors = false;
-    int FAdvColorBorder = 50;
 };
