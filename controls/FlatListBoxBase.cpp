@@ -354,16 +354,6 @@ void TFlatListBoxBase::DoExit()
 
 // ---------------------------------------------------------------- painting
 
-void TFlatListBoxBase::PaintWindow(HDC dc)
-{
-    // Off-screen, then one copy: no flicker while scrolling.
-    TMemoryDC buffer(dc, FWidth, FHeight);
-    TCanvas canvas(buffer.Handle());
-    canvas.Font = FFont;
-    Paint(canvas);
-    buffer.BlitTo(dc);
-}
-
 void TFlatListBoxBase::PaintArrow(TCanvas& canvas, std::vector<TPoint> points, bool active) const
 {
     if (active) {

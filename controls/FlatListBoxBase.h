@@ -95,7 +95,8 @@ protected:
     TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat);
 
     void CreateParams(TCreateParams& params) override;
-    void PaintWindow(HDC dc) override;
+    // No flicker while scrolling.
+    bool PaintsOffScreen() const override { return true; }
 
     // A left press with at least one item; true when a row took it, which
     // skips the scroll buttons and the mouse-down event.

@@ -41,15 +41,6 @@ void TFlatGroupBox::Moved()
         Invalidate();
 }
 
-void TFlatGroupBox::PaintWindow(HDC dc)
-{
-    TMemoryDC buffer(dc, FWidth, FHeight);
-    TCanvas canvas(buffer.Handle());
-    canvas.Font = FFont;
-    Paint(canvas);
-    buffer.BlitTo(dc);
-}
-
 void TFlatGroupBox::Paint(TCanvas& canvas)
 {
     canvas.Font = FFont;

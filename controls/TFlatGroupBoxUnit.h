@@ -20,7 +20,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void PaintWindow(HDC dc) override;
+    bool PaintsOffScreen() const override { return true; }
     void Moved() override;
 
 private:

@@ -208,15 +208,6 @@ bool TFlatTabControl::DialogChar(char key)
 
 // ---------------------------------------------------------------- painting
 
-void TFlatTabControl::PaintWindow(HDC dc)
-{
-    TMemoryDC buffer(dc, FWidth, FHeight);
-    TCanvas canvas(buffer.Handle());
-    canvas.Font = FFont;
-    Paint(canvas);
-    buffer.BlitTo(dc);
-}
-
 void TFlatTabControl::Paint(TCanvas& canvas)
 {
     canvas.Font = FFont;

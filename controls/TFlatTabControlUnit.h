@@ -45,7 +45,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void PaintWindow(HDC dc) override;
+    bool PaintsOffScreen() const override { return true; }
     void FontChanged() override;
     void Resized() override;
 

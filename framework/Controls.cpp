@@ -970,6 +970,19 @@ void TWinControl::PaintWindow(HDC dc)
     Paint(canvas);
 }
 
+void TCustomControl::PaintWindow(HDC dc)
+{
+    if (!PaintsOffScreen()) {
+        TWinControl::PaintWindow(dc);
+        return;
+    }
+    TMemoryDC buffer(dc, FWidth, FHeight);
+    TCanvas canvas(buffer.Handle());
+    canvas.Font = FFont;
+    Paint(canvas);
+    buffer.BlitTo(dc);
+}
+
 bool TWinControl::EraseBackground(HDC dc)
 {
     if (CustomPaint())

@@ -330,6 +330,10 @@ public:
 
 protected:
     bool CustomPaint() const override { return true; }
+    // Whether WM_PAINT draws into an off-screen bitmap of the control's size
+    // and copies that in one step, so that nothing flickers.
+    virtual bool PaintsOffScreen() const { return false; }
+    void PaintWindow(HDC dc) override;
 };
 
 LRESULT CALLBACK ZorvaneWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

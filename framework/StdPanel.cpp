@@ -22,15 +22,6 @@ void TCustomPanel::CreateParams(TCreateParams& params)
     params.WinClassName = "TPanel";
 }
 
-void TCustomPanel::PaintWindow(HDC dc)
-{
-    TMemoryDC buffer(dc, FWidth, FHeight);
-    TCanvas canvas(buffer.Handle());
-    canvas.Font = FFont;
-    Paint(canvas);
-    buffer.BlitTo(dc);
-}
-
 void TCustomPanel::PaintCaption(TCanvas& canvas)
 {
     if (FCaption.empty())

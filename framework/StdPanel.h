@@ -15,8 +15,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    // Draws into an off-screen bitmap and copies it in one step.
-    void PaintWindow(HDC dc) override;
+    bool PaintsOffScreen() const override { return true; }
     // The caption over the whole client area, one line, vertically centred,
     // placed by Alignment; embossed when disabled.
     void PaintCaption(TCanvas& canvas);
