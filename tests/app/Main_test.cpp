@@ -10,6 +10,7 @@
 
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 
@@ -59,19 +60,7 @@ private:
     HWND FWnd;
 };
 
-void Drain()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            DispatchMessageA(&msg);
-}
-
-void ClickAt(HWND wnd, int x, int y)
-{
-    SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
+using zvtest::DrainMessages;
 
 struct MainFixture : testing::Test {
     RecordingMainDlg* dlg = nullptr;
@@ -79,7 +68,7 @@ struct MainFixture : testing::Test {
     void TearDown() override
     {
         delete dlg;
-        Drain();
+        DrainMessages();
     }
     // The centre of a speed button, in the window's client coordinates.
     POINT Centre(TControl* c) const { return {c->Left() + c->Width() / 2, c->Top() + c->Height() / 2}; }
@@ -121,7 +110,7 @@ TEST_F(MainFixture, GuardsOfBothSettingsButtonsShowTheirMessagesInOrder)
                 client.emplace();
             MessageBoxRecorder boxes;
             const POINT p = Centre(button);
-            ClickAt(wnd, p.x, p.y);
+            zvtest::Click(wnd, p.x, p.y);
             if (!c.text) {
                 EXPECT_TRUE(boxes.Boxes.empty()) << c.what;
                 continue;
@@ -262,7 +251,7 @@ TEST_F(MainFixture, InfoOpensTheAboutDialogModallyAndOkClosesIt)
     poke.SetInterval(50);
     poke.OnTimer = [&](TObject*) { Poke::Run(sawDialog); };
     const POINT p = Centre(dlg->btnAbout);
-    ClickAt(dlg->Handle(), p.x, p.y);
+    zvtest::Click(dlg->Handle(), p.x, p.y);
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(AboutDlg, nullptr) << "destroyed and the reference cleared after the modal loop";
     EXPECT_TRUE(IsWindowEnabled(dlg->Handle()));

@@ -2,43 +2,15 @@
 // they drive controls with.
 #pragma once
 
-#include "framework/Forms.h"
+#include "support/TestForm.h"
 
-#include <gtest/gtest.h>
+using zvtest::At;
+using zvtest::DrainMessages;
 
-inline LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
+struct ControlFormTest : zvtest::FormFixture {
+    ControlFormTest() : FormFixture(50, 50, 300, 400, RGBColor(200, 210, 220)) {}
 
-inline void DrainMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            DispatchMessageA(&msg);
-}
-
-struct ControlFormTest : testing::Test {
-    TForm* form = nullptr;
-    void SetUp() override
-    {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(50, 50, 300, 400);
-        form->SetColor(RGBColor(200, 210, 220));
-    }
-    void TearDown() override
-    {
-        delete form;
-        DrainMessages();
-    }
-    // A left click (press and release) at x, y of a window.
-    static void Click(HWND wnd, int x, int y)
-    {
-        SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
-        SendMessageA(wnd, WM_LBUTTONUP, 0, At(x, y));
-    }
+    static void Click(HWND wnd, int x, int y) { zvtest::Click(wnd, x, y); }
     static void Key(HWND wnd, WORD key) { SendMessageA(wnd, WM_KEYDOWN, key, 0); }
     static void Wheel(HWND wnd, short delta, UINT msg = WM_MOUSEWHEEL)
     {

@@ -1,9 +1,7 @@
 // The test form of the flat edit and combo box tests.
 #pragma once
 
-#include "framework/Forms.h"
-
-#include <gtest/gtest.h>
+#include "support/TestForm.h"
 
 namespace editcombo {
 
@@ -23,31 +21,8 @@ inline int CharHeight(int fontHeight)
     return tm.tmHeight;
 }
 
-struct FormTest : testing::Test {
-    TForm* form = nullptr;
-    void SetUp() override
-    {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(70, 70, 300, 200);
-        form->SetColor(kFormColor);
-    }
-    void TearDown() override
-    {
-        delete form;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                DispatchMessageA(&msg);
-    }
-    template <typename T>
-    T* Make(int left, int top)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, control->Width(), control->Height());
-        return control;
-    }
+struct FormTest : zvtest::FormFixture {
+    FormTest() : FormFixture(70, 70, 300, 200, kFormColor) {}
 };
 
 } // namespace editcombo

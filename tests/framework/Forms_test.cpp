@@ -3,6 +3,7 @@
 #include "framework/Timer.h"
 
 #include "support/SeamRecorder.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 
@@ -20,32 +21,10 @@ public:
     void Paint(TCanvas& canvas) override { canvas.FillRect(ClientRect(), RGBColor(10, 20, 30)); }
 };
 
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
+using zvtest::At;
 
-void Drain()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            DispatchMessageA(&msg);
-}
-
-struct FormFixture : testing::Test {
-    TForm* form = nullptr;
-    void SetUp() override
-    {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(100, 100, 200, 150);
-    }
-    void TearDown() override
-    {
-        delete form;
-        Drain();
-    }
+struct FormFixture : zvtest::FormFixture {
+    FormFixture() : zvtest::FormFixture(100, 100, 200, 150) {}
 };
 
 } // namespace

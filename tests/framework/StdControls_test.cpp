@@ -3,20 +3,14 @@
 #include "framework/StdCombo.h"
 #include "framework/StdEdit.h"
 
+#include "support/TestForm.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-void DrainQueue()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            DispatchMessageA(&msg);
-}
 
 std::string WindowTextOf(HWND wnd)
 {
@@ -46,27 +40,8 @@ public:
     }
 };
 
-struct StdControlsTest : testing::Test {
-    TForm* form = nullptr;
-    void SetUp() override
-    {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(60, 60, 320, 240);
-    }
-    void TearDown() override
-    {
-        delete form;
-        DrainQueue();
-    }
-    template <typename T>
-    T* Make(int left, int top)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, control->Width(), control->Height());
-        return control;
-    }
+struct StdControlsTest : zvtest::FormFixture {
+    StdControlsTest() : FormFixture(60, 60, 320, 240) {}
 };
 
 } // namespace

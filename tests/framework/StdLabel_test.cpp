@@ -1,29 +1,21 @@
 #include "framework/Forms.h"
 #include "framework/StdLabel.h"
 
+#include "support/TestForm.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct StdLabelTest : testing::Test {
-    TForm* form = nullptr;
+struct StdLabelTest : zvtest::FormFixture {
+    StdLabelTest() : FormFixture(60, 60, 300, 200) {}
     TLabel* label = nullptr;
     void SetUp() override
     {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(bsNone);
-        form->SetBounds(60, 60, 300, 200);
+        FormFixture::SetUp();
         label = new TLabel(form);
         label->SetParent(form);
         label->SetBounds(10, 10, 65, 17);
-    }
-    void TearDown() override
-    {
-        delete form;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                DispatchMessageA(&msg);
     }
     // First and last row holding anything but the fill, and whether a pixel
     // of the given colour occurs.
