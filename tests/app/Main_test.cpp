@@ -26,21 +26,7 @@ const char* const kRunning =
     "Beenden Sie bitte das Programm \"Microsoft® Outlook Express\"! Erst dann können Sie Änderungen an den "
     "Einstellungen vornehmen.,\r\nAnsonsten würden diese wieder von Outlook Express überschrieben werden!";
 
-// The main window, recording the system commands it gets instead of
-// running the system's move loop.
-class RecordingMainDlg : public TMainDlg {
-public:
-    using TMainDlg::TMainDlg;
-    std::vector<WPARAM> commands;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
-    {
-        if (msg == WM_SYSCOMMAND) {
-            commands.push_back(wParam);
-            return 0;
-        }
-        return TMainDlg::WndProc(msg, wParam, lParam);
-    }
-};
+using RecordingMainDlg = zvtest::SysCommandRecorder<TMainDlg>;
 
 // A hidden top-level window of the mail client's class.
 class FakeClientWindow {

@@ -6,24 +6,13 @@
 #include "framework/Seams.h"
 #include "framework/StdImage.h"
 
+#include "support/TestForm.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// A form that records the system commands it gets instead of running them.
-class RecordingForm : public TForm {
-public:
-    using TForm::TForm;
-    std::vector<WPARAM> commands;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
-    {
-        if (msg == WM_SYSCOMMAND) {
-            commands.push_back(wParam);
-            return 0;
-        }
-        return TForm::WndProc(msg, wParam, lParam);
-    }
-};
+using RecordingForm = zvtest::SysCommandRecorder<TForm>;
 
 } // namespace
 

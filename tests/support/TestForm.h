@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 namespace zvtest {
 
@@ -76,6 +77,23 @@ private:
         int left, top, width, height;
     } FBounds;
     std::optional<TColor> FColor;
+};
+
+// A window of class Base that records the system commands it gets instead
+// of running them (a move would start the system's modal loop).
+template <typename Base>
+class SysCommandRecorder : public Base {
+public:
+    using Base::Base;
+    std::vector<WPARAM> commands;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_SYSCOMMAND) {
+            commands.push_back(wParam);
+            return 0;
+        }
+        return Base::WndProc(msg, wParam, lParam);
+    }
 };
 
 // Paints a control into a memory DC of its size, as WM_PAINT would.
