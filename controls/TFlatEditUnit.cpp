@@ -10,24 +10,6 @@ namespace {
 
 constexpr int kFrame = 3;   // the non-client border on every side
 
-// GetWindowDC / ReleaseDC: the whole window, frame included.
-class NonClientDC {
-public:
-    explicit NonClientDC(HWND wnd) : FWnd(wnd), FDC(GetWindowDC(wnd)) {}
-    NonClientDC(const NonClientDC&) = delete;
-    NonClientDC& operator=(const NonClientDC&) = delete;
-    ~NonClientDC()
-    {
-        if (FDC)
-            ReleaseDC(FWnd, FDC);
-    }
-    HDC Get() const { return FDC; }
-
-private:
-    HWND FWnd;
-    HDC FDC;
-};
-
 bool IsFlatEdit(HWND wnd)
 {
     return dynamic_cast<TCustomFlatEdit*>(FindControl(wnd)) != nullptr;
@@ -202,7 +184,7 @@ void TCustomFlatEdit::PaintFrame(TCanvas& canvas) const
 
 void TCustomFlatEdit::PaintNonClient()
 {
-    NonClientDC dc(FHandle);
+    WindowDC dc(FHandle, true);
     if (!dc.Get())
         return;
     RECT window;

@@ -93,10 +93,10 @@ private:
     HDC FDC;
 };
 
-// GetDC / ReleaseDC.
+// GetDC / ReleaseDC; with wholeWindow, GetWindowDC: the frame included.
 class WindowDC {
 public:
-    explicit WindowDC(HWND wnd) : FWnd(wnd), FDC(GetDC(wnd)) {}
+    explicit WindowDC(HWND wnd, bool wholeWindow = false) : FWnd(wnd), FDC(wholeWindow ? GetWindowDC(wnd) : GetDC(wnd)) {}
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC()
