@@ -10,6 +10,7 @@
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatHintUnit.h"
 #include "controls/TFlatSpeedButtonUnit.h"
+#include "dialogs/AllIdentities.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/StdImage.h"
@@ -59,8 +60,8 @@ constexpr TColor kButtonFocused = RGBColor(224, 232, 234);
 // Opens a dialog the way every button does: a fresh instance without an
 // owner, held in its global reference while it is shown modally, destroyed
 // when the modal loop returns. The modal result is not used.
-template <typename TDialog>
-void OpenModal(TDialog*& reference)
+template <typename TDialog, typename Prepare>
+void OpenModal(TDialog*& reference, Prepare prepare)
 {
     reference = new TDialog(nullptr);
     struct Release {
@@ -71,7 +72,14 @@ void OpenModal(TDialog*& reference)
             reference = nullptr;
         }
     } release{reference};
+    prepare(*reference);
     reference->ShowModal();
+}
+
+template <typename TDialog>
+void OpenModal(TDialog*& reference)
+{
+    OpenModal(reference, [](TDialog&) {});
 }
 
 } // namespace
@@ -263,7 +271,7 @@ void TMainDlg::btnAllgemeinClick(TObject*)
 {
     if (!CheckClientInstalled() || ClientIsRunning())
         return;
-    // The global settings dialog opens here.
+    OpenModal(AllDlg, [this](TAllDlg& dialog) { dialog.SetFileDialog(OpenDialog); });
 }
 
 void TMainDlg::btnIdentClick(TObject*)

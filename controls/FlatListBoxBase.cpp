@@ -127,7 +127,9 @@ void TFlatListBoxBase::SetScrollBars(bool value)
     if (value == FScrollBars)
         return;
     FScrollBars = value;
-    SetHeight(FHeight + (value ? 20 : -20));
+    // A layout gives the height with the scroll buttons already counted.
+    if (!Loading())
+        SetHeight(FHeight + (value ? 20 : -20));
     FitToRows();
     Invalidate();
 }

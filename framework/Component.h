@@ -30,6 +30,10 @@ public:
     // differently while being designed ask this.
     bool Designing() const { return false; }
 
+    // True while a window's layout is being placed (see framework/Layout.h);
+    // rules that react to property changes made by the user hold back then.
+    bool Loading() const { return FLoading; }
+    void SetLoading(bool value) { FLoading = value; }
     // Called once a form has set up all the properties of its components.
     virtual void Loaded() {}
 
@@ -41,4 +45,5 @@ private:
     std::string FName;
     std::vector<TComponent*> FComponents;
     bool FDestroying = false;
+    bool FLoading = false;
 };

@@ -65,6 +65,7 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate)
         rc = RegCreateKeyExA(FRootKey, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr, key.Put(), nullptr);
     else
         rc = RegOpenKeyExA(FRootKey, relative.c_str(), 0, FAccess, key.Put());
+    FLastOpenError = rc;
     if (rc != ERROR_SUCCESS)
         return false;
     FCurrentKey = std::move(key);

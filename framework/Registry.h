@@ -58,6 +58,9 @@ public:
     // missing level is created. Returns false when the key cannot be opened.
     bool OpenKey(const std::string& path, bool canCreate);
     bool OpenKeyReadOnly(const std::string& path);
+    // The system's code of the last OpenKey (ERROR_SUCCESS after a success),
+    // for telling the user why a key could not be opened or created.
+    LONG LastOpenError() const { return FLastOpenError; }
     // Creates path with all its levels (KEY_ALL_ACCESS) without opening it;
     // raises "Erzeugung von Schlüssel %s misslungen" when that fails.
     void CreateKey(const std::string& path);
@@ -94,4 +97,5 @@ private:
     REGSAM FAccess;
     UniqueHKey FCurrentKey;
     std::string FCurrentPath;
+    LONG FLastOpenError = ERROR_SUCCESS;
 };

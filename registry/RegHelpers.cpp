@@ -66,19 +66,25 @@ std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const st
     return reg->GetValueNames();
 }
 
-bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value)
+bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value, LONG* refusal)
 {
     auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, true))
+    const bool opened = reg->OpenKey(path, true);
+    if (refusal)
+        *refusal = reg->LastOpenError();
+    if (!opened)
         return false;
     reg->WriteString(name, value);
     return true;
 }
 
-bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value)
+bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value, LONG* refusal)
 {
     auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, true))
+    const bool opened = reg->OpenKey(path, true);
+    if (refusal)
+        *refusal = reg->LastOpenError();
+    if (!opened)
         return false;
     reg->WriteInteger(name, value);
     return true;

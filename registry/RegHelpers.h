@@ -39,9 +39,12 @@ std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const st
 // Write as REG_SZ (text plus one NUL) or REG_DWORD, replacing a value of any
 // former type and creating every missing level of the path. False when the key
 // cannot be opened or created; a failed write raises "Konnte Daten für '%s'
-// nicht setzen".
-bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value);
-bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value);
+// nicht setzen". Where refusal is given it receives the system's code of the
+// refused open or create (ERROR_SUCCESS after a write).
+bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value,
+                    LONG* refusal = nullptr);
+bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value,
+                     LONG* refusal = nullptr);
 
 // False when the key cannot be opened or the value was not there.
 bool DeleteRegValue(RootCode root, const std::string& path, const std::string& name);

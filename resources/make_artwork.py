@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws Zorvane's artwork: the main window's skin (MainPicture.bmp), the
-close button's glyph (closeglyph.bmp) and the program icon (zorvane.ico).
+close button's glyph (closeglyph.bmp), the program icon (zorvane.ico), the
+toolbar's standard picture of the global settings (standardbmp.bmp) and the
+glyphs of the pickers and the play button (openglyph.bmp, playglyph.bmp).
 
 Pure Python, no imaging library: a few shapes, a small pixel font and an
 8-bit palette BMP writer. Run it from anywhere; it writes next to itself.
@@ -259,7 +261,65 @@ def write_ico4(path, pix):
         f.write(header + entry + image)
 
 
+def write_bmp24(path, pix):
+    """pix: rows of (r, g, b), top row first."""
+    h, w = len(pix), len(pix[0])
+    stride = (w * 3 + 3) // 4 * 4
+    body = b''
+    for y in range(h - 1, -1, -1):
+        line = b''.join(struct.pack('<BBB', c[2], c[1], c[0]) for c in pix[y])
+        body += line + b'\0' * (stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(body), 2835, 2835, 0, 0)
+    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(body), 0, 0, 14 + 40)
+    with open(path, 'wb') as f:
+        f.write(header + info + body)
+
+
+def draw_standard_bmp():
+    """A 22 x 22 frame of the toolbar's animation: a blue globe on grey."""
+    grey, blue, light, land = (192, 192, 192), (40, 80, 170), (120, 170, 230), (60, 150, 70)
+    pix = [[grey] * 22 for _ in range(22)]
+    for y in range(22):
+        for x in range(22):
+            d = (x - 10.5) ** 2 + (y - 10.5) ** 2
+            if d <= 81:
+                pix[y][x] = light if (x + y) < 14 else blue
+            if d <= 81 and ((5 <= x <= 10 and 6 <= y <= 11) or (12 <= x <= 15 and 12 <= y <= 16)):
+                pix[y][x] = land
+    return pix
+
+
+def draw_open_glyph():
+    """Three dots: the picker's "choose a file" glyph, on the key colour."""
+    key, ink = (255, 0, 255), (0, 0, 0)
+    pix = [[key] * 12 for _ in range(12)]
+    for cx in (2, 6, 10):
+        for y in (8, 9):
+            for x in (cx - 1, cx):
+                pix[y][x] = ink
+    return pix
+
+
+def draw_play_glyph():
+    """A loudspeaker with a triangle: "listen"."""
+    key, ink, green = (255, 0, 255), (0, 0, 0), (0, 128, 0)
+    pix = [[key] * 16 for _ in range(16)]
+    for y in range(6, 10):
+        for x in range(2, 5):
+            pix[y][x] = ink
+    for i in range(5):
+        for y in range(6 - i, 10 + i):
+            pix[y][5 + i] = ink
+    for i in range(4):
+        for y in range(5 + i, 11 - i):
+            pix[y][11 + i] = green
+    return pix
+
+
 if __name__ == '__main__':
     write_bmp8(os.path.join(HERE, 'MainPicture.bmp'), draw_skin())
     write_bmp8(os.path.join(HERE, 'closeglyph.bmp'), draw_close_glyph())
     write_ico4(os.path.join(HERE, 'zorvane.ico'), draw_icon())
+    write_bmp24(os.path.join(HERE, 'standardbmp.bmp'), draw_standard_bmp())
+    write_bmp24(os.path.join(HERE, 'openglyph.bmp'), draw_open_glyph())
+    write_bmp24(os.path.join(HERE, 'playglyph.bmp'), draw_play_glyph())

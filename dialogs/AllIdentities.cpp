@@ -1,0 +1,433 @@
+#include "dialogs/AllIdentities.h"
+
+#include "app/MsgBox.h"
+#include "controls/TFlatButtonUnit.h"
+#include "controls/TFlatCheckBoxUnit.h"
+#include "controls/TFlatEditUnit.h"
+#include "controls/TFlatGroupBoxUnit.h"
+#include "controls/TFlatPanelUnit.h"
+#include "controls/TFlatSpeedButtonUnit.h"
+#include "controls/TFlatTabControlUnit.h"
+#include "controls/TabPages.h"
+#include "dialogs/DialogStyles.h"
+#include "dialogs/MailTemplate.h"
+#include "framework/Dialogs.h"
+#include "framework/Notebook.h"
+#include "framework/Seams.h"
+#include "framework/StdImage.h"
+#include "framework/StdLabel.h"
+#include "framework/SysUtils.h"
+#include "registry/PathComp.h"
+
+TAllDlg* AllDlg = nullptr;
+
+namespace {
+
+using Row = TLayoutRow<TAllDlg>;
+using D = TAllDlg;
+
+constexpr int kMaxBitmap = 22;
+constexpr const char* kStandard = "Standard";
+
+void ImageStyle(TControl& c)
+{
+    static_cast<TImage&>(c).SetCenter(true);
+}
+
+void StandardImageStyle(TControl& c)
+{
+    auto& image = static_cast<TImage&>(c);
+    image.SetCenter(true);
+    TBitmap picture;
+    picture.LoadFromResource(GetModuleHandleA(nullptr), "STANDARDBMP");
+    image.SetPicture(picture);
+}
+
+void PlayStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatSpeedButton&>(c);
+    TBitmap glyph;
+    glyph.LoadFromResource(GetModuleHandleA(nullptr), "PLAYGLYPH");
+    button.SetGlyph(glyph);
+}
+
+// The body above the tabs.
+const Row kBody[] = {
+    {.create = Ctl<&D::Label5>, .name = "Label5", .parent = "Panel3", .left = 8, .top = 7, .width = 481, .height = 18,
+     .caption = "Diese Einstellungen wirken sich auf alle Identitäten aus!", .font = {.size = 10, .style = fsBold},
+     .style = [](TControl& c) {
+         auto& label = static_cast<TLabel&>(c);
+         label.SetAutoSize(false);
+         label.SetAlignment(taCenter);
+         label.SetTransparent(true);
+     }},
+    {.create = Ctl<&D::flTab>, .name = "flTab", .parent = "Panel3", .left = 8, .top = 30, .width = 481, .height = 358,
+     .flags = lfTabStop, .style = TabStripStyle},
+    {.create = Ctl<&D::nb>, .name = "nb", .parent = "flTab", .left = 0, .top = 0, .width = 479, .height = 330,
+     .color = kGroupColor, .align = alClient},
+};
+
+// Every setting: a group box around a white panel with its explanation and
+// its controls. Page names are those of the notebook.
+const Row kPages[] = {
+    // Sicherheit
+    {.create = New<TFlatGroupBox>, .name = "grpAttach", .parent = "Mail-Attach", .left = 8, .top = 8, .width = 459,
+     .height = 124, .caption = "Blockierte E-Mail-Anhänge:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlAttach", .parent = "grpAttach", .left = 8, .top = 18, .width = 443,
+     .height = 98, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label6>, .name = "Label6", .parent = "pnlAttach", .left = 8, .top = 6, .width = 427, .height = 56,
+     .caption = "Mit der Installation des Service Pack 2 vom Internet Explorer 6.0 können in Outlook Express die "
+                "Mail-Anhänge blockiert und freigegeben werden. Sie können diese Option, die im Menü EXTRAS - "
+                "OPTIONEN, Register Sicherheit erreichbar ist, deaktivieren.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::ChkAttachments>, .name = "ChkAttachments", .parent = "pnlAttach", .left = 8, .top = 72,
+     .width = 427, .height = 17,
+     .caption = "Auswahl deaktivieren und E-Mail-Anhänge für alle unzugänglich machen", .onClick = &D::chkHotMailClick},
+
+    // Konten
+    {.create = New<TFlatGroupBox>, .name = "grpKonto", .parent = "Konten", .left = 8, .top = 8, .width = 459,
+     .height = 106, .caption = "Konten schützen:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlKonto", .parent = "grpKonto", .left = 8, .top = 18, .width = 443,
+     .height = 80, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label3>, .name = "Label3", .parent = "pnlKonto", .left = 8, .top = 6, .width = 427, .height = 44,
+     .caption = "Die Konten-Einstellungen können jederzeit über das Menü EXTRAS - KONTEN verändert werden. Wenn Sie "
+                "die Einstellungen schützen wollen, können Sie das Menü ausblenden. Mail-Accounts können dann "
+                "generell nicht angelegt bzw. verändert werden!",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::ChkSaveKonto>, .name = "ChkSaveKonto", .parent = "pnlKonto", .left = 8, .top = 56, .width = 427,
+     .height = 17, .caption = "E-Mail-Konten schützen, durch Ausblenden des Menüs", .onClick = &D::ChkSaveKontoClick},
+    {.create = Ctl<&D::GroupBoxHTTPMail>, .name = "GroupBoxHTTPMail", .parent = "Konten", .left = 8, .top = 118,
+     .width = 459, .height = 94, .caption = "HTTP-Mailkonto:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlHTTPMail", .parent = "GroupBoxHTTPMail", .left = 8, .top = 18, .width = 443,
+     .height = 68, .style = WhitePanelStyle},
+    {.create = Ctl<&D::lblHTTPMail>, .name = "lblHTTPMail", .parent = "pnlHTTPMail", .left = 8, .top = 6, .width = 427,
+     .height = 30,
+     .caption = "HTTP (Hypertext Transfer Protocol) ist ein Internetprotokoll für den Zugriff auf Nachrichten, die "
+                "auf einem Server gespeichert sind, wie z.B. Hotmail.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::chkHTTPMail>, .name = "chkHTTPMail", .parent = "pnlHTTPMail", .left = 8, .top = 44, .width = 427,
+     .height = 17, .caption = "HTTP-Mailkonten deaktivieren", .onClick = &D::chkHTTPMailClick},
+    {.create = Ctl<&D::GroupBoxHotmail>, .name = "GroupBoxHotmail", .parent = "Konten", .left = 8, .top = 216,
+     .width = 459, .height = 108, .caption = "Hotmail-Konto:", .anchors = akLeft | akBottom, .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlHotmail", .parent = "GroupBoxHotmail", .left = 8, .top = 18, .width = 443,
+     .height = 82, .style = WhitePanelStyle},
+    {.create = Ctl<&D::lblHotmail>, .name = "lblHotmail", .parent = "pnlHotmail", .left = 8, .top = 6, .width = 427,
+     .height = 44,
+     .caption = "Microsoft hat Hotmail in Outlook Express integriert. Nachrichten, die über ein Hotmail-Konto "
+                "abgewickelt werden, können direkt in Outlook Express geladen werden. Hiermit können Sie Hotmail "
+                "deaktivieren, so dass es beim Anlegen eines neuen Kontos nicht mehr verfügbar ist.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::chkHotMail>, .name = "chkHotMail", .parent = "pnlHotmail", .left = 8, .top = 58, .width = 427,
+     .height = 17, .caption = "Hotmail deaktivieren", .onClick = &D::chkHotMailClick},
+
+    // Messenger
+    {.create = New<TFlatGroupBox>, .name = "grpMessenger", .parent = "Messenger", .left = 8, .top = 8, .width = 459,
+     .height = 124, .caption = "MSN Messenger:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlMessenger", .parent = "grpMessenger", .left = 8, .top = 18, .width = 443,
+     .height = 98, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label1>, .name = "Label1", .parent = "pnlMessenger", .left = 8, .top = 6, .width = 427,
+     .height = 56,
+     .caption = "Der MSN Messenger startet automatisch mit Outlook Express. \"Der MSN Messenger - damit sehen Sie "
+                "jederzeit, wer Ihrer Freunde oder Kollegen online ist.\" lautet des Slogan von Microsoft®. Sie "
+                "möchten dies nicht, dann deaktivieren Sie ihn einfach.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::chkMessenger>, .name = "chkMessenger", .parent = "pnlMessenger", .left = 8, .top = 72,
+     .width = 427, .height = 17, .caption = "Messenger deaktivieren", .onClick = &D::chkHotMailClick},
+
+    // Grafik & Sound
+    {.create = New<TFlatGroupBox>, .name = "grpGrafik", .parent = "Grafik_Sound", .left = 8, .top = 8, .width = 459,
+     .height = 150, .caption = "Grafik:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlGrafik", .parent = "grpGrafik", .left = 8, .top = 18, .width = 443,
+     .height = 124, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label11>, .name = "Label11", .parent = "pnlGrafik", .left = 8, .top = 6, .width = 427,
+     .height = 44,
+     .caption = "Ändern Sie die Standardgrafik im rechten Bereich der Symbolleiste. Geben Sie ein 22 Pixel breites "
+                "Bild an. Die Höhe der Grafik, die egal ist, wird automatisch für die Animation genutzt.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::edGrafik>, .name = "edGrafik", .parent = "pnlGrafik", .left = 8, .top = 60, .width = 340,
+     .height = 19, .flags = lfTabStop, .style = ReadOnlyEditStyle, .onChange = &D::chkHotMailClick},
+    {.create = Ctl<&D::btnRegBmp>, .name = "btnRegBmp", .parent = "pnlGrafik", .left = 350, .top = 60, .width = 21,
+     .height = 19, .hint = "Bitmap auswählen", .style = PickerStyle, .onClick = &D::btnRegBmpClick},
+    {.create = Ctl<&D::ImageSymb>, .name = "ImageSymb", .parent = "pnlGrafik", .left = 386, .top = 57, .width = 25,
+     .height = 25, .hint = "Bildvorschau", .style = ImageStyle},
+    {.create = Ctl<&D::ImageSymbStandard>, .name = "ImageSymbStandard", .parent = "pnlGrafik", .left = 386, .top = 57,
+     .width = 25, .height = 25, .hint = "Bildvorschau", .flags = lfHidden, .style = StandardImageStyle},
+    {.create = Ctl<&D::btnStandardBmp>, .name = "btnStandardBmp", .parent = "pnlGrafik", .left = 8, .top = 90,
+     .width = 89, .height = 25, .caption = "Standard", .hint = "Standardanimation wiederherstellen",
+     .color = 15395040, .flags = lfTabStop, .onClick = &D::btnStandardBmpClick},
+    {.create = New<TFlatGroupBox>, .name = "grpSound", .parent = "Grafik_Sound", .left = 8, .top = 166, .width = 459,
+     .height = 100, .caption = "Signalton:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlSound", .parent = "grpSound", .left = 8, .top = 18, .width = 443,
+     .height = 74, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label13>, .name = "Label13", .parent = "pnlSound", .left = 8, .top = 6, .width = 427,
+     .height = 17, .caption = "Ändern Sie den Signalton, der den Erhalt einer E-Mail signalisiert.",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::edSound>, .name = "edSound", .parent = "pnlSound", .left = 8, .top = 34, .width = 340,
+     .height = 19, .flags = lfTabStop, .style = ReadOnlyEditStyle, .onChange = &D::chkHotMailClick},
+    {.create = Ctl<&D::btnRegSound>, .name = "btnRegSound", .parent = "pnlSound", .left = 350, .top = 34, .width = 21,
+     .height = 19, .hint = "Sound auswählen", .style = PickerStyle, .onClick = &D::btnRegSoundClick},
+    {.create = Ctl<&D::ImageSoundPlay>, .name = "ImageSoundPlay", .parent = "pnlSound", .left = 386, .top = 31,
+     .width = 25, .height = 25, .hint = "Anhören", .style = PlayStyle, .onClick = &D::ImageSoundPlayClick},
+
+    // Kontakte
+    {.create = New<TFlatGroupBox>, .name = "grpKontakte", .parent = "Adressbuch", .left = 8, .top = 8, .width = 459,
+     .height = 136, .caption = "Gemeinsame Kontakte:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlKontakte", .parent = "grpKontakte", .left = 8, .top = 18, .width = 443,
+     .height = 110, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label7>, .name = "Label7", .parent = "pnlKontakte", .left = 8, .top = 6, .width = 427,
+     .height = 70,
+     .caption = "Sie nutzen gleichzeitig Outlook Express und MS Outlook? Die Adressdaten werden daher einmal im "
+                "Windows-Adressbuch und im Kontakte-Ordner gespeichert. Es besteht die Möglichkeit, auf die Kontakte "
+                "in beiden Programmen zuzugreifen. Unter Windows XP und Outlook Express 6 besteht diese Möglichkeit "
+                "offiziell nicht mehr, inoffiziell aber schon:",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::ChkUseOutlook>, .name = "ChkUseOutlook", .parent = "pnlKontakte", .left = 8, .top = 84,
+     .width = 427, .height = 17, .caption = "Kontakte in MS Outlook und Outlook Express verwenden",
+     .onClick = &D::chkHotMailClick},
+
+    // E-Mail-Zugriff
+    {.create = New<TFlatGroupBox>, .name = "grpMailKontext", .parent = "Mailzugriff", .left = 8, .top = 8,
+     .width = 459, .height = 110, .caption = "Neue E-Mail im Kontextmenü:", .style = GroupStyle},
+    {.create = New<TFlatPanel>, .name = "pnlMailKontext", .parent = "grpMailKontext", .left = 8, .top = 18,
+     .width = 443, .height = 84, .style = WhitePanelStyle},
+    {.create = Ctl<&D::Label9>, .name = "Label9", .parent = "pnlMailKontext", .left = 8, .top = 6, .width = 427,
+     .height = 44,
+     .caption = "Im Windows Explorer und auf dem Desktop haben Sie die Möglichkeit über das Kontextmenü (rechte "
+                "Maustaste) neue Objekte einzufügen. Ab sofort können Sie dort auch neue Mails erstellen:",
+     .style = ExplainStyle},
+    {.create = Ctl<&D::chkMailKontext>, .name = "chkMailKontext", .parent = "pnlMailKontext", .left = 8, .top = 58,
+     .width = 427, .height = 17,
+     .caption = "\"Neu - Outlook Express Mail-Nachricht\" ins Kontextmenü des Explorers",
+     .onClick = &D::chkHotMailClick},
+};
+
+constexpr RootCode kUser = 1;
+constexpr RootCode kMachine = 2;
+constexpr RootCode kClasses = 3;
+constexpr const char* kOE = "Software\\Microsoft\\Outlook Express";
+
+// The nine settings in the order they are written.
+struct CatalogRow {
+    TSettingSpec spec;
+    TFlatCheckBox* D::*check;
+    TFlatEdit* D::*edit;
+};
+
+const CatalogRow kCatalog[] = {
+    {{.title = "Grafik der Symbolleiste", .root = kUser, .key = "Software\\Microsoft\\Internet Explorer\\Toolbar",
+      .value = "smBrandBitmap", .sense = TSense::Text, .expand = true, .deleteText = kStandard},
+     nullptr, &D::edGrafik},
+    {{.title = "Signalton für neue E-Mails", .root = kUser, .key = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current",
+      .value = "", .sense = TSense::Text, .expand = true},
+     nullptr, &D::edSound},
+    {{.title = "Kontakte in MS Outlook und Outlook Express verwenden", .root = kUser, .key = "Software\\Microsoft\\WAB\\WAB4",
+      .value = "UseOutlook", .sense = TSense::Direct, .absent = 0},
+     &D::ChkUseOutlook, nullptr},
+    {{.title = "Messenger deaktivieren", .root = kMachine, .key = kOE, .value = "Hide Messenger", .sense = TSense::Is,
+      .arg = 2, .checked = Writes(2), .unchecked = kDeleteValue},
+     &D::chkMessenger, nullptr},
+    {{.title = "E-Mail-Konten schützen", .root = kMachine, .key = kOE, .value = "No Modify Accts",
+      .sense = TSense::Direct, .absent = 0},
+     &D::ChkSaveKonto, nullptr},
+    {{.title = "E-Mail-Anhänge blockieren", .root = kMachine, .key = kOE, .value = "BlockExeAttachments",
+      .sense = TSense::Direct, .absent = 0},
+     &D::ChkAttachments, nullptr},
+    {{.title = "\"Neu - Outlook Express Mail-Nachricht\" im Kontextmenü", .root = kClasses, .key = ".eml\\ShellNew",
+      .value = "FileName", .sense = TSense::NonEmpty, .checked = kRunAction, .unchecked = kRunAction},
+     &D::chkMailKontext, nullptr},
+    {{.title = "Hotmail deaktivieren", .root = kMachine, .key = kOE, .value = "Disable Hotmail", .sense = TSense::IsNot,
+      .arg = 2, .checked = Writes(1), .unchecked = Writes(2)},
+     &D::chkHotMail, nullptr},
+    {{.title = "HTTP-Mailkonten deaktivieren", .root = kMachine, .key = kOE, .value = "HTTP Mail Enabled",
+      .sense = TSense::IsNot, .arg = 1, .checked = Writes(0), .unchecked = Writes(1)},
+     &D::chkHTTPMail, nullptr},
+};
+
+} // namespace
+
+TAllDlg::TAllDlg(TComponent* owner)
+    : TSettingsDlg(owner, {"Allgemeine Einstellungen von Microsoft® Outlook Express",
+                           " Zorvane - Allgemeine Einstellungen", 497, 465, true})
+{
+    SetName("AllDlg");
+    PathComponent = new TPathComponent(this);
+    PathComponent->SetName("PathComponent");
+
+    TLayoutBuilder<TAllDlg> build(*this);
+    build.Add(kBody);
+    BindTabPages(*flTab, *nb,
+                 {{"Sicherheit", "Mail-Attach"}, {"Konten", "Konten"}, {"Messenger", "Messenger"},
+                  {"Grafik && Sound", "Grafik_Sound"}, {"Kontakte", "Adressbuch"}, {"E-Mail-Zugriff", "Mailzugriff"}});
+    build.Add(kPages);
+    build.Finish();
+    SetActiveControl(flTab);
+
+    BuildCatalog();
+    FormCreate(this);
+}
+
+void TAllDlg::BuildCatalog()
+{
+    for (const CatalogRow& row : kCatalog) {
+        TSetting setting{.spec = row.spec};
+        if (row.check)
+            setting.check = this->*row.check;
+        if (row.edit)
+            setting.edit = this->*row.edit;
+        FCatalog.Add(std::move(setting));
+    }
+    // Row 1 shows "Standard" and the built-in picture for no path.
+    FCatalog.Settings()[0].loaded = [this] {
+        if (edGrafik->Text().empty())
+            btnStandardBmpClick(nullptr);
+        else
+            ShowPreview(edGrafik->Text());
+    };
+    FCatalog.Settings()[6].action = [this](bool checked) {
+        const std::string folder = PathComponent->ShellTemplatesFolder();
+        return checked ? InstallMailTemplate(folder) : RemoveMailTemplate(folder);
+    };
+}
+
+void TAllDlg::FormCreate(TObject*)
+{
+    flTab->SetActiveTab(0);
+    FLoadProblems = FCatalog.Load("");
+    // Both rules as the program's own calls, the HTTP-mail rule last.
+    ChkSaveKontoClick(nullptr);
+    chkHTTPMailClick(nullptr);
+}
+
+void TAllDlg::Shown()
+{
+    if (!FProblemsShown) {
+        FProblemsShown = true;
+        ReportUnreadable(FLoadProblems);
+    }
+}
+
+void TAllDlg::EnableSetting(TControl* control, bool enabled)
+{
+    for (const TSetting& s : FCatalog.Settings())
+        if ((s.check == control || s.edit == control) && !s.readable)
+            enabled = false;
+    control->SetEnabled(enabled);
+}
+
+void TAllDlg::chkHotMailClick(TObject*)
+{
+    Changed();
+}
+
+void TAllDlg::ChkSaveKontoClick(TObject* sender)
+{
+    const bool locked = ChkSaveKonto->Checked() != 0;
+    const bool noHttp = chkHTTPMail->Checked() != 0;
+    GroupBoxHTTPMail->SetEnabled(!locked);
+    lblHTTPMail->SetEnabled(!locked);
+    EnableSetting(chkHTTPMail, !locked);
+    GroupBoxHotmail->SetEnabled(!locked && !noHttp);
+    lblHotmail->SetEnabled(!locked && !noHttp);
+    EnableSetting(chkHotMail, !locked && !noHttp);
+    if (sender == ChkSaveKonto)
+        Changed();
+}
+
+void TAllDlg::chkHTTPMailClick(TObject* sender)
+{
+    const bool noHttp = chkHTTPMail->Checked() != 0;
+    GroupBoxHotmail->SetEnabled(!noHttp);
+    lblHotmail->SetEnabled(!noHttp);
+    EnableSetting(chkHotMail, !noHttp);
+    if (sender == chkHTTPMail)
+        Changed();
+}
+
+bool TAllDlg::ApplySettings()
+{
+    const std::vector<TRefusedWrite> refused = FCatalog.Apply("");
+    if (!refused.empty()) {
+        ReportRefused(refused);
+        return false;
+    }
+    if (BtnTakeIt)
+        BtnTakeIt->SetEnabled(false);
+    return true;
+}
+
+TOpenDialog& TAllDlg::FileDialog()
+{
+    if (FFileDialog)
+        return *FFileDialog;
+    if (!FOwnFileDialog)
+        FOwnFileDialog = new TOpenDialog(this);
+    return *FOwnFileDialog;
+}
+
+void TAllDlg::ShowPreview(const std::string& fileName)
+{
+    // A stored path whose file is gone or unreadable is no error: the path
+    // shows and the preview stays empty.
+    TBitmap picture;
+    if (!picture.LoadFromFile(fileName))
+        picture.Clear();
+    ImageSymb->SetPicture(picture);
+    ImageSymb->SetVisible(true);
+    ImageSymbStandard->SetVisible(false);
+}
+
+void TAllDlg::btnRegBmpClick(TObject*)
+{
+    TOpenDialog& dialog = FileDialog();
+    dialog.Title = Format("%dx%d Pixel große Bitmap wählen", kMaxBitmap, kMaxBitmap);
+    dialog.FileName.clear();
+    dialog.Filter = "BMP-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*";
+    dialog.InitialDir = ExtractFilePath(edGrafik->Text());
+    if (!dialog.Execute(Handle()))
+        return;
+    const std::string file = dialog.FileName;
+    if (UpperCase(ExtractFileExt(file)) != ".BMP") {
+        ShowMsg("Dies ist kein Bild im BMP-Format!", "", mkError, btOK);
+        return;
+    }
+    if (!ImageWidthAtMost(file, kMaxBitmap)) {
+        ShowMsg(Format("Das ausgewählte Bild überschreitet die maximale Größe von %dx%d Pixel!", kMaxBitmap, kMaxBitmap),
+                "", mkError, btOK);
+        return;
+    }
+    edGrafik->SetText(file);
+    ShowPreview(file);
+}
+
+void TAllDlg::btnStandardBmpClick(TObject*)
+{
+    ImageSymb->SetPicture(TBitmap());
+    ImageSymb->SetVisible(false);
+    ImageSymbStandard->SetVisible(true);
+    edGrafik->SetText(kStandard);
+}
+
+void TAllDlg::btnRegSoundClick(TObject*)
+{
+    TOpenDialog& dialog = FileDialog();
+    dialog.Title = "Sound im WAV-Format wählen";
+    dialog.FileName.clear();
+    dialog.Filter = "WAV-Dateien (*.wav)|*.wav|Alle Dateien (*.*)|*.*";
+    dialog.InitialDir = ExtractFilePath(edSound->Text());
+    if (!dialog.Execute(Handle()))
+        return;
+    if (UpperCase(ExtractFileExt(dialog.FileName)) != ".WAV") {
+        ShowMsg("Dies ist kein Sound im WAV-Format!", "", mkError, btOK);
+        return;
+    }
+    edSound->SetText(dialog.FileName);
+}
+
+void TAllDlg::ImageSoundPlayClick(TObject*)
+{
+    const std::string sound = edSound->Text();
+    if (sound.empty())
+        return;
+    if (!Seams::PlaySound()(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NOWAIT))
+        ShowMsg("System konnte Sound-Datei nicht wiedergeben!", "", mkError, btOK);
+}

@@ -1,0 +1,56 @@
+#include "dialogs/DialogStyles.h"
+
+#include "controls/TFlatEditUnit.h"
+#include "controls/TFlatGroupBoxUnit.h"
+#include "controls/TFlatPanelUnit.h"
+#include "controls/TFlatSpeedButtonUnit.h"
+#include "controls/TFlatTabControlUnit.h"
+#include "framework/StdLabel.h"
+
+void GroupStyle(TControl& c)
+{
+    auto& group = static_cast<TFlatGroupBox&>(c);
+    group.SetColor(kGroupColor);
+    group.SetColorBorder(clWhite);
+}
+
+void WhitePanelStyle(TControl& c)
+{
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetColor(clWhite);
+    panel.SetCaption("");
+    panel.SetColorHighLight(clWhite);
+    panel.SetColorShadow(clWhite);
+}
+
+void ExplainStyle(TControl& c)
+{
+    auto& label = static_cast<TLabel&>(c);
+    label.SetAutoSize(false);
+    label.SetWordWrap(true);
+    label.SetTransparent(true);
+}
+
+void TabStripStyle(TControl& c)
+{
+    auto& tabs = static_cast<TFlatTabControl&>(c);
+    tabs.SetTabHeight(24);
+    tabs.SetTabSpacing(5);
+    tabs.SetColor(kGroupColor);
+    tabs.SetColorBorder(clWhite);
+    tabs.SetColorUnselectedTab(clWhite);
+}
+
+void PickerStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatSpeedButton&>(c);
+    TBitmap glyph;
+    glyph.LoadFromResource(GetModuleHandleA(nullptr), "OPENGLYPH");
+    button.SetGlyph(glyph);
+    button.SetLayout(blGlyphRight);
+}
+
+void ReadOnlyEditStyle(TControl& c)
+{
+    static_cast<TCustomFlatEdit&>(c).SetReadOnly(true);
+}

@@ -1,0 +1,189 @@
+#include "dialogs/SettingsFrame.h"
+
+#include "app/MsgBox.h"
+#include "controls/TFlatButtonUnit.h"
+#include "controls/TFlatPanelUnit.h"
+#include "framework/DragMove.h"
+#include "framework/StdPanel.h"
+
+namespace {
+
+using Row = TLayoutRow<TSettingsDlg>;
+
+constexpr TColor kTitleColor = 10841658;
+constexpr TColor kBodyColor = 12710385;
+constexpr TColor kButtonColor = 15395040;
+
+void TitleBarStyle(TControl& c)
+{
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetAlignment(taLeftJustify);
+    panel.SetColorHighLight(clBlack);
+    panel.SetColorShadow(clBlack);
+}
+
+void BodyStyle(TControl& c)
+{
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetColorHighLight(clBlack);
+    panel.SetColorShadow(clBlack);
+}
+
+void ButtonRowStyle(TControl& c)
+{
+    auto& panel = static_cast<TPanel&>(c);
+    panel.SetCaption("");
+}
+
+void CloseStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatButton&>(c);
+    TBitmap cross;
+    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
+    button.SetGlyph(cross);
+    button.SetColorFocused(15395040);
+    button.SetColorDown(10930928);
+    button.SetColorBorder(clWhite);
+    button.SetColorShadow(16776176);
+}
+
+void RowButtonStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatButton&>(c);
+    button.SetColorFocused(kBodyColor);
+    button.SetColorDown(clWhite);
+    button.SetColorBorder(clBlack);
+    button.SetColorHighLight(clBlack);
+}
+
+void OkStyle(TControl& c)
+{
+    RowButtonStyle(c);
+    static_cast<TFlatButton&>(c).SetModalResult(mrOk);
+}
+
+void CancelStyle(TControl& c)
+{
+    RowButtonStyle(c);
+    static_cast<TFlatButton&>(c).SetModalResult(mrCancel);
+}
+
+} // namespace
+
+TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameSpec& spec) : TForm(owner)
+{
+    SetCaption(spec.caption);
+    SetBorderStyle(bsNone);
+    SetClientSize(spec.clientWidth, spec.clientHeight);
+    SetPosition(poScreenCenter);
+    Font().SetName("Tahoma");
+    Font().SetSize(8);
+
+    const auto drag = &TSettingsDlg::PanelTitleMouseDown;
+    const Row frame[] = {
+        {.create = Ctl<&TSettingsDlg::PanelTitle>, .name = "PanelTitle", .parent = nullptr,
+         .left = 0, .top = 0, .width = spec.clientWidth, .height = 20, .caption = spec.title,
+         .color = kTitleColor, .font = {.style = fsBold, .color = clWhite}, .align = alTop,
+         .style = TitleBarStyle, .onMouseDown = drag},
+        {.create = Ctl<&TSettingsDlg::btnClose>, .name = "btnClose", .parent = "PanelTitle",
+         .left = spec.clientWidth - 18, .top = 2, .width = 16, .height = 16, .caption = "x",
+         .hint = "Fenster schließen", .color = 13561068, .anchors = akTop | akRight, .style = CloseStyle,
+         .onClick = &TSettingsDlg::btnCloseClick},
+        {.create = Ctl<&TSettingsDlg::Panel3>, .name = "Panel3", .parent = nullptr,
+         .left = 0, .top = 20, .width = spec.clientWidth, .height = spec.clientHeight - 20,
+         .color = kBodyColor, .align = alClient, .style = BodyStyle, .onMouseDown = drag},
+        {.create = Ctl<&TSettingsDlg::Panel2>, .name = "Panel2", .parent = "Panel3",
+         .left = 1, .top = spec.clientHeight - 20 - 51, .width = spec.clientWidth - 2, .height = 50,
+         .color = kBodyColor, .align = alBottom, .style = ButtonRowStyle, .onMouseDown = drag},
+        {.create = Ctl<&TSettingsDlg::OkBtn>, .name = "OkBtn", .parent = "Panel2",
+         .left = 8, .top = 17, .width = 89, .height = 25, .caption = "OK", .color = kButtonColor,
+         .anchors = akLeft | akBottom, .flags = lfTabStop, .style = OkStyle, .onClick = &TSettingsDlg::OkBtnClick},
+        {.create = Ctl<&TSettingsDlg::CancelBtn>, .name = "CancelBtn", .parent = "Panel2",
+         .left = 106, .top = 17, .width = 89, .height = 25, .caption = "Abbrechen", .color = kButtonColor,
+         .anchors = akLeft | akBottom, .flags = lfTabStop, .style = CancelStyle},
+    };
+    const Row apply[] = {
+        {.create = Ctl<&TSettingsDlg::BtnTakeIt>, .name = "BtnTakeIt", .parent = "Panel2",
+         .left = 204, .top = 17, .width = 89, .height = 25, .caption = "Übernehmen", .color = kButtonColor,
+         .anchors = akLeft | akBottom, .flags = lfTabStop | lfDisabled, .style = RowButtonStyle,
+         .onClick = &TSettingsDlg::BtnTakeItClick},
+    };
+    TLayoutBuilder<TSettingsDlg> build(*this);
+    build.Add(frame);
+    if (spec.withApply)
+        build.Add(apply);
+    OnShow = [this](TObject* s) { FormShow(s); };
+}
+
+void TSettingsDlg::FormShow(TObject*)
+{
+    // Loading set every control and so raised the change signal: nothing the
+    // user did yet.
+    if (BtnTakeIt)
+        BtnTakeIt->SetEnabled(false);
+    Shown();
+}
+
+void TSettingsDlg::Changed()
+{
+    if (BtnTakeIt)
+        BtnTakeIt->SetEnabled(true);
+}
+
+bool TSettingsDlg::ApplyEnabled() const
+{
+    return BtnTakeIt && BtnTakeIt->Enabled();
+}
+
+void TSettingsDlg::OkBtnClick(TObject*)
+{
+    // The button has set the result 1 already; a failed apply keeps the
+    // dialog open with its changes pending, so the user can retry or cancel.
+    bool saved = false;
+    try {
+        saved = ApplySettings();
+    } catch (...) {
+        SetModalResult(mrNone);
+        throw;
+    }
+    if (!saved)
+        SetModalResult(mrNone);
+}
+
+void TSettingsDlg::BtnTakeItClick(TObject*)
+{
+    ApplySettings();
+}
+
+void TSettingsDlg::btnCloseClick(TObject*)
+{
+    SetModalResult(mrCancel);
+    Close();
+}
+
+void TSettingsDlg::PanelTitleMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    DragMoveWindow(Handle());
+}
+
+void TSettingsDlg::ReportUnreadable(const std::vector<std::string>& problems)
+{
+    if (problems.empty())
+        return;
+    std::string text = "Folgende Einstellungen konnten nicht gelesen werden. Sie werden grau angezeigt und "
+                       "von Zorvane nicht verändert:\r\n";
+    for (const std::string& p : problems)
+        text += "\r\n- " + p;
+    ShowMsg(text, "", mkError, btOK);
+}
+
+void TSettingsDlg::ReportRefused(const std::vector<TRefusedWrite>& refused)
+{
+    if (refused.empty())
+        return;
+    std::string text = "Folgende Einstellungen konnten nicht gespeichert werden:\r\n";
+    for (const TRefusedWrite& r : refused)
+        text += "\r\n- " + r.title + ": " + r.reason;
+    text += "\r\n\r\nAlle übrigen Änderungen wurden gespeichert.";
+    ShowMsg(text, "", mkError, btOK);
+}
