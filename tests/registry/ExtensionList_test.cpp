@@ -82,6 +82,13 @@ TEST(ReadFileExtensions, ListsExtensionKeysSortedByTheLocaleWithTheirFileType)
         ".zvtestzebra - ",
     };
     EXPECT_EQ(ours, expected);
+    // The whole list in the order of the locale's comparison.
+    for (size_t i = 1; i < list.size(); ++i) {
+        const std::string& a = list[i - 1].Extension;
+        const std::string& b = list[i].Extension;
+        EXPECT_NE(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                                 static_cast<int>(b.size())), CSTR_GREATER_THAN) << a << " before " << b;
+    }
 
     // Every extension key of the root is there, and nothing else.
     size_t extensions = 0;
