@@ -182,27 +182,63 @@ void AppendTypePrefix(std::string& out, DWORD type)
     out.append("):", 2);
 }
 
-// One walk of ExportKey: the shared buffers and the lines being written.
-class TExportWalk {
-public:
-    TExportWalk(HKEY root, TExportLines& lines, std::string& lastKeyPath)
-        : FRootName(RootKeyName(root)), FLines(lines), FOut(lines.Buffer()), FLastKeyPath(lastKeyPath),
-          FData(BufferStep), FValueName(256), FKeyName(256)
-    {
+// Exactly text with one terminating NUL: only such data survives the quoted
+// form, which the importer reads up to the quote and ends with one NUL.
+bool IsPlainText(const BYTE* data, size_t size)
+{
+    return size > 0 && data[size - 1] == 0 && std::memchr(data, 0, size - 1) == nullptr;
+}
+
+bool HasNul(std::string_view name)
+{
+    return name.find('\0') != std::string_view::npos;
+}
+
+// A name as a comment line shows it: NUL, CR and LF as \0, \r and \n, so
+// that the line stays one line and holds no NUL.
+void AppendShown(std::string& out, std::string_view name)
+{
+    for (const char c : name) {
+        switch (c) {
+        case '\0': out += "\\0"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default: out += c;
+        }
     }
+}
+
+std::string KeyTextOf(const char* rootName, std::string_view path)
+{
+    std::string text = "[";
+    text += rootName;
+    text += '\\';
+    AppendShown(text, path);
+    text += ']';
+    return text;
+}
+
+// A key deleted while the walk reads it is treated as gone: its rest is left
+// out like a key that vanished before it could be opened.
+bool KeyGone(LONG rc)
+{
+    return rc == ERROR_KEY_DELETED;
+}
+
+} // namespace
+
+// One walk of a branch: the buffers it shares between all keys.
+class TRegFileWriter::TWalk {
+public:
+    explicit TWalk(TRegFileWriter& writer) : FWriter(writer), FData(BufferStep), FValueName(256), FKeyName(256) {}
 
     // Visits the key at path (the path grows and shrinks with the walk).
     void Visit(UniqueHKey key, std::string& path);
 
 private:
     bool FitBuffers(DWORD maxValueNameLength, DWORD maxDataSize);
-    void WriteHeader(const std::string& path);
-    void WriteValue(const char* name, size_t nameLength, DWORD type, const BYTE* data, size_t size);
 
-    const char* FRootName;
-    TExportLines& FLines;
-    std::string& FOut;
-    std::string& FLastKeyPath;
+    TRegFileWriter& FWriter;
     std::vector<BYTE> FData;
     std::vector<char> FValueName;
     std::vector<char> FKeyName;
@@ -212,7 +248,7 @@ private:
 // ANSI name may take two bytes per character in a multi-byte code page. The
 // data buffer grows in whole steps and keeps one byte to spare. True when a
 // buffer grew.
-bool TExportWalk::FitBuffers(DWORD maxValueNameLength, DWORD maxDataSize)
+bool TRegFileWriter::TWalk::FitBuffers(DWORD maxValueNameLength, DWORD maxDataSize)
 {
     bool grown = false;
     if (maxDataSize >= FData.size()) {
@@ -226,14 +262,7 @@ bool TExportWalk::FitBuffers(DWORD maxValueNameLength, DWORD maxDataSize)
     return grown;
 }
 
-// A key deleted while the walk reads it is treated as gone: its rest is left
-// out like a key that vanished before it could be opened.
-bool KeyGone(LONG rc)
-{
-    return rc == ERROR_KEY_DELETED;
-}
-
-void TExportWalk::Visit(UniqueHKey key, std::string& path)
+void TRegFileWriter::TWalk::Visit(UniqueHKey key, std::string& path)
 {
     DWORD subKeys = 0, maxSubKeyLength = 0, values = 0, maxValueNameLength = 0, maxDataSize = 0;
     LONG rc = RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subKeys, &maxSubKeyLength, nullptr,
@@ -243,7 +272,7 @@ void TExportWalk::Visit(UniqueHKey key, std::string& path)
     if (rc != ERROR_SUCCESS)
         throw EExRegistryException(rc, "Unable to query key info");
 
-    WriteHeader(path);
+    FWriter.Header(nullptr, path);
 
     if (values > 0) {
         FitBuffers(maxValueNameLength, maxDataSize);
@@ -264,7 +293,7 @@ void TExportWalk::Visit(UniqueHKey key, std::string& path)
                 continue;
             if (rc != ERROR_SUCCESS)
                 throw EExRegistryException(rc, "Unable to get value info");
-            WriteValue(FValueName.data(), nameLength, type, FData.data(), size);
+            FWriter.Value(std::string_view(FValueName.data(), nameLength), type, FData.data(), size);
             ++index;
         }
     }
@@ -278,26 +307,45 @@ void TExportWalk::Visit(UniqueHKey key, std::string& path)
             break;
         if (rc != ERROR_SUCCESS)
             throw EExRegistryException(rc, "Unable to get key name");
-        // Opened relative to the parent, which stays open anyway: the
-        // system need not resolve the whole path again for every key.
-        UniqueHKey sub;
-        if (RegOpenKeyExA(key.Get(), FKeyName.data(), 0, KEY_READ, sub.Put()) != ERROR_SUCCESS)
-            continue;
+        const std::string_view name(FKeyName.data(), nameLength);
         const size_t keep = path.size();
         if (!path.empty())
             path += '\\';
-        path.append(FKeyName.data(), nameLength);
-        Visit(std::move(sub), path);
+        path.append(name);
+        // Opening by an ANSI name stops at a NUL and would open a sibling
+        // with the shorter name; no header could name the key either.
+        if (HasNul(name)) {
+            FWriter.LeaveOut("Schlüssel " + KeyTextOf(FWriter.FRootName, path) + " mit allem darunter (Name mit NUL-Zeichen)");
+            path.resize(keep);
+            continue;
+        }
+        // Opened relative to the parent, which stays open anyway: the
+        // system need not resolve the whole path again for every key.
+        UniqueHKey sub;
+        if (RegOpenKeyExA(key.Get(), FKeyName.data(), 0, KEY_READ, sub.Put()) == ERROR_SUCCESS)
+            Visit(std::move(sub), path);
         path.resize(keep);
     }
 }
 
-// Every key is visited once, so every visit writes its header, also the
-// first one of a whole root, whose path is as empty as LastKeyPath at the
-// start.
-void TExportWalk::WriteHeader(const std::string& path)
+TRegFileWriter::TRegFileWriter(TExportLines& lines, std::string& lastKeyPath)
+    : FLines(lines), FOut(lines.Buffer()), FLastKeyPath(lastKeyPath)
 {
-    FOut.append("\r\n[", 3);
+}
+
+std::string TRegFileWriter::KeyText(HKEY root, std::string_view path)
+{
+    return KeyTextOf(RootKeyName(root), path);
+}
+
+// Every key gets its header, also the first one of a whole root, whose path
+// is as empty as LastKeyPath at the start. A null root keeps the root of the
+// last header (the walk's keys all share it).
+void TRegFileWriter::HeaderLine(HKEY root, const std::string& path, bool deletion)
+{
+    if (root)
+        FRootName = RootKeyName(root);
+    FOut.append(deletion ? "\r\n[-" : "\r\n[", deletion ? 4 : 3);
     FOut.append(FRootName);
     FOut += '\\';
     FOut.append(path);
@@ -307,29 +355,63 @@ void TExportWalk::WriteHeader(const std::string& path)
     FLines.FlushIfFull();
 }
 
-void TExportWalk::WriteValue(const char* name, size_t nameLength, DWORD type, const BYTE* data, size_t size)
+void TRegFileWriter::Header(HKEY root, const std::string& path)
 {
+    HeaderLine(root, path, false);
+}
+
+void TRegFileWriter::KeyDeletion(HKEY root, const std::string& path)
+{
+    HeaderLine(root, path, true);
+}
+
+void TRegFileWriter::Comment(std::string_view text)
+{
+    FOut.append("; ", 2);
+    FOut.append(text);
+    FLines.EndLine();
+    FLines.FlushIfFull();
+}
+
+void TRegFileWriter::LeaveOut(const std::string& what)
+{
+    Comment("Ausgelassen: " + what);
+    FLeftOut.push_back(what);
+}
+
+void TRegFileWriter::LeaveOutValue(std::string_view name)
+{
+    std::string what = "Wert \"";
+    AppendShown(what, name);
+    LeaveOut(what + "\" in " + KeyTextOf(FRootName, FLastKeyPath) + " (Name mit NUL-Zeichen)");
+}
+
+void TRegFileWriter::Value(std::string_view name, DWORD type, const BYTE* data, size_t size)
+{
+    if (HasNul(name)) {
+        LeaveOutValue(name);
+        return;
+    }
     const size_t lineStart = FOut.size();
-    if (nameLength == 0) {
+    if (name.empty()) {
         FOut.append("@=", 2);
     } else {
         FOut += '"';
-        AppendEscaped(FOut, name, nameLength);
+        AppendEscaped(FOut, name.data(), name.size());
         FOut.append("\"=", 2);
     }
 
-    if (type == REG_SZ) {
-        const void* nul = std::memchr(data, 0, size);
-        const size_t length = nul ? static_cast<size_t>(static_cast<const BYTE*>(nul) - data) : size;
+    if (type == REG_SZ && IsPlainText(data, size)) {
         FOut += '"';
-        AppendEscaped(FOut, reinterpret_cast<const char*>(data), length);
+        AppendEscaped(FOut, reinterpret_cast<const char*>(data), size - 1);
         FOut += '"';
     } else if (type == REG_DWORD && size == 4) {
         FOut.append("dword:", 6);
         AppendDword(FOut, data);
     } else {
-        // Everything else, also a DWORD of another size, as a byte list that
-        // gives back the same type and bytes.
+        // Everything else as a byte list that gives back the same type and
+        // bytes: also text with NULs inside or none at its end, and a DWORD
+        // of another size.
         if (type == REG_BINARY)
             FOut.append("hex:", 4);
         else
@@ -340,21 +422,37 @@ void TExportWalk::WriteValue(const char* name, size_t nameLength, DWORD type, co
     FLines.FlushIfFull();
 }
 
-// Creates dir\zvx????.tmp; false when the folder does not exist or cannot
-// be written.
-bool MakeTempFileBeside(const std::string& fileName, std::string& tempName)
+void TRegFileWriter::ValueDeletion(std::string_view name)
 {
-    const std::string path = ExtractFilePath(fileName);
-    const std::string dir = path.empty() ? std::string(".") : path;
-    char buffer[MAX_PATH + 16];
-    if (GetTempFileNameA(dir.c_str(), "zvx", 0, buffer) == 0)
-        return false;
-    tempName = buffer;
-    return true;
+    if (HasNul(name)) {
+        LeaveOutValue(name);
+        return;
+    }
+    if (name.empty()) {
+        FOut.append("@=-", 3);
+    } else {
+        FOut += '"';
+        AppendEscaped(FOut, name.data(), name.size());
+        FOut.append("\"=-", 3);
+    }
+    FLines.EndLine();
+    FLines.FlushIfFull();
 }
 
-// The temporary file of an export: deleted unless it was put in place.
-class TTempFile {
+void TRegFileWriter::Branch(HKEY root, const std::string& path)
+{
+    UniqueHKey start;
+    // A start key that cannot be opened is left out like any other.
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, start.Put()) != ERROR_SUCCESS)
+        return;
+    FRootName = RootKeyName(root);
+    std::string walkPath = path;
+    TWalk walk(*this);
+    walk.Visit(std::move(start), walkPath);
+}
+
+// The temporary file: deleted unless it was put in place.
+class TRegFile::TTempFile {
 public:
     ~TTempFile()
     {
@@ -362,10 +460,15 @@ public:
         if (!FName.empty())
             DeleteFileA(FName.c_str());
     }
-    bool Create(const std::string& beside)
+    // Creates folder\zvx????.tmp; false when the folder does not exist or
+    // cannot be written.
+    bool Create(const std::string& folder)
     {
-        if (!MakeTempFileBeside(beside, FName))
+        const std::string dir = folder.empty() ? std::string(".") : folder;
+        char buffer[MAX_PATH + 16];
+        if (GetTempFileNameA(dir.c_str(), "zvx", 0, buffer) == 0)
             return false;
+        FName = buffer;
         FHandle = CreateFileA(FName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         return FHandle != INVALID_HANDLE_VALUE;
     }
@@ -377,9 +480,9 @@ public:
         FHandle = INVALID_HANDLE_VALUE;
         return ok;
     }
-    bool MoveTo(const std::string& fileName)
+    bool MoveTo(const std::string& fileName, bool replace)
     {
-        if (!MoveFileExA(FName.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (!MoveFileExA(FName.c_str(), fileName.c_str(), replace ? MOVEFILE_REPLACE_EXISTING : 0))
             return false;
         FName.clear();
         return true;
@@ -390,32 +493,51 @@ private:
     HANDLE FHandle = INVALID_HANDLE_VALUE;
 };
 
-} // namespace
+TRegFile::TRegFile(TExportLines& lines, std::string& lastKeyPath) : FLines(lines), FWriter(lines, lastKeyPath) {}
+
+TRegFile::~TRegFile()
+{
+    // The lines must not keep the handle of a file that is going away.
+    FLines.Release(false);
+}
+
+void TRegFile::Begin(const std::string& folder, const std::string& fileNameForErrors)
+{
+    FTemp = std::make_unique<TTempFile>();
+    if (!FTemp->Create(folder))
+        throw EFileError(Format(Msg::FileCreateError, fileNameForErrors.c_str()));
+    FLines.SetFile(FTemp->Handle(), FTemp->Name());
+    FLines.Add("REGEDIT4");
+}
+
+void TRegFile::Finish()
+{
+    FLines.EndLine();
+    FLines.Flush();
+    if (!FTemp->Close())
+        throw EFileError(Format(Msg::FileWriteError, FTemp->Name().c_str()));
+}
+
+bool TRegFile::PlaceAs(const std::string& fileName, bool replace)
+{
+    return FTemp && FTemp->MoveTo(fileName, replace);
+}
 
 bool TExRegistry::ExportKey(const std::string& fileName)
 {
     FExportLines.Release(true);
+    FLeftOut.clear();
     try {
         // The text goes to a temporary file in the target's folder, which
         // replaces the target only when it was written completely.
-        TTempFile file;
-        if (!file.Create(fileName))
-            throw EFileError(Format(Msg::FileCreateError, fileName.c_str()));
-        FExportLines.SetFile(file.Handle(), file.Name());
-        FExportLines.Add("REGEDIT4");
+        TRegFile file(FExportLines, FLastKeyPath);
+        file.Begin(ExtractFilePath(fileName), fileName);
         FLastKeyPath.clear();
-        std::string path = CurrentPath();
-        UniqueHKey start;
-        // A start key that cannot be opened is left out like any other.
-        if (RegOpenKeyExA(RootKey(), path.c_str(), 0, KEY_READ, start.Put()) == ERROR_SUCCESS) {
-            TExportWalk walk(RootKey(), FExportLines, FLastKeyPath);
-            walk.Visit(std::move(start), path);
-        }
-        FExportLines.EndLine();
-        FExportLines.Flush();
-        if (!file.Close() || !file.MoveTo(fileName))
+        file.Writer().Branch(RootKey(), CurrentPath());
+        file.Finish();
+        if (!file.PlaceAs(fileName, true))
             throw EFileError(Format(Msg::FileCreateError, fileName.c_str()));
-        FExportLines.Release(false);
+        FLeftOut = file.Writer().LeftOut();
         return true;
     } catch (...) {
         FExportLines.Release(true);

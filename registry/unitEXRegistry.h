@@ -7,8 +7,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The system's message text for an error code, also from netmsg.dll's table
 // (network errors); empty when there is none.
@@ -72,6 +74,83 @@ private:
     std::string FFileName;
 };
 
+// Writes REGEDIT4 text into export lines: section headers, value entries,
+// deletions, comments and whole branches. It is the one place that knows how
+// a value looks in the file; the export and the backups both write with it.
+// Nothing it writes holds a NUL byte: Wine's importer drops the rest of its
+// line buffer at one, far beyond the line itself. A name that the format
+// cannot carry is left out with a comment line, and recorded in LeftOut.
+class TRegFileWriter {
+public:
+    TRegFileWriter(TExportLines& lines, std::string& lastKeyPath);
+    TRegFileWriter(const TRegFileWriter&) = delete;
+    TRegFileWriter& operator=(const TRegFileWriter&) = delete;
+
+    // An empty line and "[root\path]".
+    void Header(HKEY root, const std::string& path);
+    // An empty line and "[-root\path]": the importer deletes the key with
+    // everything below it.
+    void KeyDeletion(HKEY root, const std::string& path);
+    // One entry below the last header: the value as it is, with its type and
+    // bytes; "name"=- when deleted.
+    void Value(std::string_view name, DWORD type, const BYTE* data, size_t size);
+    void ValueDeletion(std::string_view name);
+    // "; " and the text, which must be one line.
+    void Comment(std::string_view text);
+    // Comment "Ausgelassen: <what>" and note it in LeftOut.
+    void LeaveOut(const std::string& what);
+
+    // root\path with all its values and everything below it, depth first, a
+    // header for every key. Keys that cannot be opened or read for lack of
+    // rights are left out silently; other errors raise EExRegistryException.
+    void Branch(HKEY root, const std::string& path);
+
+    // What was left out, one text per name, as in the comment lines.
+    const std::vector<std::string>& LeftOut() const { return FLeftOut; }
+
+    // "[HKEY_CURRENT_USER\path]" with a NUL shown as \0, for messages.
+    static std::string KeyText(HKEY root, std::string_view path);
+
+private:
+    class TWalk;
+    void HeaderLine(HKEY root, const std::string& path, bool deletion);
+    void LeaveOutValue(std::string_view name);
+    TExportLines& FLines;
+    std::string& FOut;
+    std::string& FLastKeyPath;
+    const char* FRootName = "";
+    std::vector<std::string> FLeftOut;
+};
+
+// A REGEDIT4 file written all or nothing: the text goes to a temporary file
+// in the target folder, which gets its final name only when complete. Until
+// then an existing file of that name stays as it was, and a failure leaves
+// nothing behind.
+class TRegFile {
+public:
+    TRegFile(TExportLines& lines, std::string& lastKeyPath);
+    ~TRegFile();
+    TRegFile(const TRegFile&) = delete;
+    TRegFile& operator=(const TRegFile&) = delete;
+
+    // Creates the temporary file in folder and writes the first line; raises
+    // EFileError when the folder does not exist or cannot be written.
+    void Begin(const std::string& folder, const std::string& fileNameForErrors);
+    TRegFileWriter& Writer() { return FWriter; }
+    // Adds the closing empty line and writes the rest; raises EFileError.
+    void Finish();
+    // Moves the finished file to fileName. Without replace an existing file
+    // is never touched and the result is false with ERROR_ALREADY_EXISTS or
+    // ERROR_FILE_EXISTS as the last error.
+    bool PlaceAs(const std::string& fileName, bool replace);
+
+private:
+    class TTempFile;
+    TExportLines& FLines;
+    TRegFileWriter FWriter;
+    std::unique_ptr<TTempFile> FTemp;
+};
+
 class TExRegistry : public TRegistry {
 public:
     using TRegistry::TRegistry;
@@ -81,6 +160,8 @@ public:
     // existing file. The file is written beside the target under a temporary
     // name and put in place only when complete, so a failed export leaves an
     // existing file as it was. Returns false after any error; nothing is shown.
+    // A name that the file format cannot carry does not fail the export: it is
+    // left out with a comment line and listed in LeftOut.
     bool ExportKey(const std::string& fileName);
 
     // The lines of the last export (their count after a successful one;
@@ -88,8 +169,11 @@ public:
     const TExportLines& ExportLines() const { return FExportLines; }
     // The key path of the last section header written.
     const std::string& LastKeyPath() const { return FLastKeyPath; }
+    // What the last export left out; empty when it holds everything.
+    const std::vector<std::string>& LeftOut() const { return FLeftOut; }
 
 private:
     TExportLines FExportLines;
     std::string FLastKeyPath;
+    std::vector<std::string> FLeftOut;
 };

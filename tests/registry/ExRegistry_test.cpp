@@ -1,72 +1,12 @@
 // Registry export against Wine's real registry; the files are compared byte
-// for byte, and a full tree is imported again with Wine's regedit.
-#include "registry/unitEXRegistry.h"
-#include "support/RegSandbox.h"
+// for byte, and full trees are imported again with Wine's regedit.
+#include "RegFileKit.h"
 
 #include <aclapi.h>
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-std::string ReadFileBytes(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFileBytes(const std::string& name, const std::string& text)
-{
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
-std::vector<std::string> FilesIn(const std::string& dir)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-    return names;
-}
-
-// A folder of the test's own in the temp folder, emptied before and after.
-class TempDir {
-public:
-    TempDir()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        FPath = std::string(temp) + "zvexport-" + info->name();
-        Remove();
-        CreateDirectoryA(FPath.c_str(), nullptr);
-    }
-    ~TempDir() { Remove(); }
-    std::string File(const std::string& name) const { return FPath + "\\" + name; }
-    const std::string& Path() const { return FPath; }
-
-private:
-    void Remove()
-    {
-        for (const auto& name : FilesIn(FPath)) {
-            SetFileAttributesA(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(File(name).c_str());
-        }
-        RemoveDirectoryA(FPath.c_str());
-    }
-    std::string FPath;
-};
+using namespace regfilekit;
 
 std::vector<BYTE> Pattern(size_t size, unsigned seed = 7)
 {
@@ -145,6 +85,8 @@ TEST_F(ExRegistryExport, ValueEntriesByType)
     SetBytes(key, "b4", REG_SZ, "");
     SetBytes(key, "b5", REG_SZ, std::string("vor\0nach", 9));
     SetString(HKEY_CURRENT_USER, key, "b6", "Übernehmen");
+    SetExactBytes(HKEY_CURRENT_USER, key, "b7", REG_SZ, "ohne");
+    SetBytes(key, "b8", REG_SZ, std::string("zwei\0\0", 6));
     SetString(HKEY_CURRENT_USER, key, "c1", "%TEMP%\\x", REG_EXPAND_SZ);
     SetBytes(key, "d1", REG_BINARY, "");
     SetBytes(key, "d2", REG_DWORD, "");
@@ -163,9 +105,11 @@ TEST_F(ExRegistryExport, ValueEntriesByType)
                                  "\"b1\"=\"C:\\\\Pfad \\\"zitiert\\\"\\\\\"\r\n"
                                  "\"b2\"=\"Zeile 1\\r\\nZeile 2\"\r\n"
                                  "\"b3\"=\"nur\\rCR und nur\\nLF\"\r\n"
-                                 "\"b4\"=\"\"\r\n"
-                                 "\"b5\"=\"vor\"\r\n"
+                                 "\"b4\"=hex(1):\r\n"
+                                 "\"b5\"=hex(1):76,6f,72,00,6e,61,63,68,00\r\n"
                                  "\"b6\"=\"\xDC" "bernehmen\"\r\n"
+                                 "\"b7\"=hex(1):6f,68,6e,65\r\n"
+                                 "\"b8\"=hex(1):7a,77,65,69,00,00\r\n"
                                  "\"c1\"=hex(2):25,54,45,4d,50,25,5c,78,00\r\n"
                                  "\"d1\"=hex:\r\n"
                                  "\"d2\"=hex(4):\r\n"
@@ -327,17 +271,6 @@ struct TValue {
     std::string Data;
 };
 
-void RunRegedit(const std::string& file)
-{
-    std::string command = "regedit.exe /S \"" + file + "\"";
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 TEST_F(ExRegistryExport, RegeditImportsTheFileAgain)
 {
     std::vector<TValue> values;
@@ -360,6 +293,13 @@ TEST_F(ExRegistryExport, RegeditImportsTheFileAgain)
         values.push_back({"Text", "n" + texts[i] + std::to_string(i), REG_DWORD, std::string("\x02\x00\x00\x00", 4)});
     }
     values.push_back({"Text", "", REG_SZ, std::string("Standard\0", 9)});
+    // Text that is not exactly one string with its NUL comes back as it was.
+    const std::string odd[] = {"", "ohne NUL", std::string("vor\0nach\0", 9), std::string("zwei\0\0", 6),
+                               std::string("\0", 1), std::string("\0\0", 2), std::string("a\0b", 3)};
+    for (size_t i = 0; i < std::size(odd); ++i) {
+        values.push_back({"Odd", "s" + std::to_string(i), REG_SZ, odd[i]});
+        values.push_back({"Odd", "x" + std::to_string(i), REG_EXPAND_SZ, odd[i]});
+    }
     const std::pair<DWORD, std::string> typed[] = {
         {REG_NONE, "\x01\x02"}, {REG_DWORD, std::string("\xff\xff\xff\xff", 4)}, {REG_DWORD, "\x01\x02"},
         {REG_DWORD, "123456"}, {REG_DWORD_BIG_ENDIAN, std::string("\x00\x00\x01\x00", 4)},
@@ -379,8 +319,12 @@ TEST_F(ExRegistryExport, RegeditImportsTheFileAgain)
     values.push_back({"Long", std::string(2000, 'M'), REG_SZ, std::string("lang\0", 5)});
     values.push_back({"Long", std::string(1999, 'M') + "\"", REG_DWORD, std::string("\x03\x00\x00\x00", 4)});
     values.push_back({"Nest\\Tief\\Tiefer", "v", REG_SZ, std::string("unten\0", 6)});
-    for (const auto& value : values)
-        SetBytes(Box.Sub("Src\\" + value.Key), value.Name, value.Type, value.Data);
+    for (const auto& value : values) {
+        if (value.Key == "Odd")
+            SetExactBytes(HKEY_CURRENT_USER, Box.Sub("Src\\Odd"), value.Name, value.Type, value.Data);
+        else
+            SetBytes(Box.Sub("Src\\" + value.Key), value.Name, value.Type, value.Data);
+    }
     CreateKeyPath(HKEY_CURRENT_USER, Box.Sub("Src\\Leer\\Leerer"));
 
     TExRegistry reg;
@@ -395,7 +339,7 @@ TEST_F(ExRegistryExport, RegeditImportsTheFileAgain)
     size_t headers = 0;
     for (size_t pos = 0; (pos = file.find(from, pos)) != std::string::npos; pos += to.size(), ++headers)
         file.replace(pos, from.size(), to);
-    EXPECT_EQ(headers, 16u);
+    EXPECT_EQ(headers, 17u);
     WriteFileBytes(Dir.File("dst.reg"), file);
     RunRegedit(Dir.File("dst.reg"));
 
@@ -406,11 +350,73 @@ TEST_F(ExRegistryExport, RegeditImportsTheFileAgain)
         ASSERT_TRUE(original.has_value()) << label;
         ASSERT_TRUE(copy.has_value()) << label;
         EXPECT_EQ(copy->type, value.Type) << label;
-        // A string is written up to its NUL; the importer adds the NUL back.
-        const std::string expected = value.Type == REG_SZ && value.Data.empty() ? std::string(1, '\0') : original->AsString();
+        if (value.Key == "Odd")
+            EXPECT_EQ(original->AsString(), value.Data) << label;
+        // The importer stores text through the system's string setter, which
+        // adds the NUL that text without one at its end lacks (Windows does
+        // the same): all the format cannot carry of such a value.
+        std::string expected = original->AsString();
+        if ((value.Type == REG_SZ || value.Type == REG_EXPAND_SZ) && !expected.empty() && expected.back() != '\0')
+            expected += '\0';
         EXPECT_EQ(copy->AsString(), expected) << label;
     }
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Box.Sub("Dst\\Leer\\Leerer")));
+}
+
+// Names with a NUL cannot be carried by the file: they are left out with a
+// comment, no NUL byte gets into the file, and everything else imports into
+// the keys it came from.
+TEST_F(ExRegistryExport, NamesWithANulAreLeftOutAndNothingElseIsLost)
+{
+    const std::string src = Box.Sub("Src");
+    // The sibling that an ANSI open of "x\0y" would reach instead.
+    SetDword(HKEY_CURRENT_USER, src + "\\x", "echt", 1);
+    SetDword(HKEY_CURRENT_USER, src, "a", 1);
+    // A long line first: the importer's buffer keeps the longest line so far.
+    SetBytes(src, "b", REG_BINARY, std::string(3000, 'B'));
+    SetString(HKEY_CURRENT_USER, src, "w", "danach");
+    SetDword(HKEY_CURRENT_USER, src + "\\z", "danach", 3);
+
+    NativeKeys native;
+    HKEY parent = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, src.c_str(), 0, KEY_ALL_ACCESS, &parent), ERROR_SUCCESS);
+    native.SetValue(parent, std::wstring(L"v\0w", 3), REG_DWORD, std::string("\x02\0\0\0", 4));
+    HANDLE odd = native.CreateKey(parent, std::wstring(L"x\0y", 3));
+    RegCloseKey(parent);
+    ASSERT_NE(odd, nullptr);
+    native.SetValue(odd, L"drin", REG_SZ, std::string("falsch", 7));
+
+    TExRegistry reg;
+    const std::string text = Export("Src", reg);
+    native.DeleteKey(odd);
+    CloseHandle(odd);
+
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    const std::string key = "[HKEY_CURRENT_USER\\" + src;
+    const std::vector<std::string> leftOut = {
+        "Wert \"v\\0w\" in " + key + "] (Name mit NUL-Zeichen)",
+        "Schlüssel " + key + "\\x\\0y] mit allem darunter (Name mit NUL-Zeichen)",
+    };
+    EXPECT_EQ(reg.LeftOut(), leftOut);
+    std::string expected = text;
+    for (const auto& what : leftOut) {
+        const std::string line = "; Ausgelassen: " + what + "\r\n";
+        const size_t pos = expected.find(line);
+        ASSERT_NE(pos, std::string::npos) << what;
+        expected.erase(pos, line.size());
+    }
+    EXPECT_EQ(expected.find("falsch"), std::string::npos);
+
+    // Imported under Dst, it gives back everything but the two names.
+    std::string moved = text;
+    for (size_t pos = 0; (pos = moved.find(src, pos)) != std::string::npos;)
+        moved.replace(pos, src.size(), Box.Sub("Dst"));
+    WriteFileBytes(Dir.File("dst.reg"), moved);
+    RunRegedit(Dir.File("dst.reg"));
+    std::string again = ExportText(HKEY_CURRENT_USER, Box.Sub("Dst"), Dir.File("again.reg"));
+    for (size_t pos = 0; (pos = again.find(Box.Sub("Dst"), pos)) != std::string::npos;)
+        again.replace(pos, Box.Sub("Dst").size(), src);
+    EXPECT_EQ(again, expected);
 }
 
 TEST(EExRegistryException, MessageCarriesCodeAndSystemText)

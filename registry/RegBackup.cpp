@@ -1,0 +1,240 @@
+#include "registry/RegBackup.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Registry.h"
+#include "framework/SysUtils.h"
+#include "registry/PathComp.h"
+#include "registry/unitEXRegistry.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string KeyPathOf(const std::string& path)
+{
+    std::string result = NormalizeKeyPath(path);
+    while (!result.empty() && result.back() == '\\')
+        result.pop_back();
+    return result;
+}
+
+// The registry compares names without regard to case.
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+// path is key or lies below it.
+bool Within(const std::string& path, const std::string& key)
+{
+    if (path.size() == key.size())
+        return SamePath(path, key);
+    return path.size() > key.size() && path[key.size()] == '\\' && SamePath(path.substr(0, key.size()), key);
+}
+
+enum class TKeyState { Exists, Missing };
+
+// Exists, or Missing with the topmost level of path that does not exist.
+// A key that exists but cannot be read raises: its values cannot be saved.
+TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
+{
+    UniqueHKey key;
+    LONG rc = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, key.Put());
+    if (rc == ERROR_SUCCESS)
+        return TKeyState::Exists;
+    if (rc != ERROR_FILE_NOT_FOUND)
+        throw EExRegistryException(rc, "Unable to open key " + path);
+    // Level by level from the root: the first one missing goes, and with it
+    // everything the apply creates below it.
+    for (size_t end = 0;; ++end) {
+        end = path.find('\\', end);
+        topmostMissing = path.substr(0, end);
+        UniqueHKey level;
+        if (RegOpenKeyExA(root, topmostMissing.c_str(), 0, KEY_QUERY_VALUE, level.Put()) != ERROR_SUCCESS
+            || end == std::string::npos)
+            return TKeyState::Missing;
+    }
+}
+
+// The value's type and bytes; false when the value does not exist.
+bool ReadValue(HKEY key, const std::string& name, DWORD& type, std::vector<BYTE>& data)
+{
+    for (;;) {
+        DWORD size = static_cast<DWORD>(data.size());
+        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
+        if (rc == ERROR_FILE_NOT_FOUND)
+            return false;
+        if (rc == ERROR_MORE_DATA) {
+            data.resize(std::max<size_t>(size, data.size() * 2));
+            continue;
+        }
+        if (rc != ERROR_SUCCESS)
+            throw EExRegistryException(rc, "Unable to get value info");
+        data.resize(size);
+        return true;
+    }
+}
+
+// Makes every missing level; levels that cannot be made (a drive, a network
+// share's server) are passed over, and only the folder itself must exist.
+void ForceFolder(const std::string& folder)
+{
+    for (size_t end = folder.find('\\'); end != std::string::npos; end = folder.find('\\', end + 1))
+        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw EFileError(Format(Msg::FileCreateError, folder.c_str()));
+}
+
+std::string BaseName(const SYSTEMTIME& when, const std::string& label)
+{
+    return Format("%04u-%02u-%02u_%02u-%02u-%02u_", when.wYear, when.wMonth, when.wDay, when.wHour, when.wMinute,
+                  when.wSecond)
+        + FileSafeName(label);
+}
+
+} // namespace
+
+void TBackupPlan::Value(RootCode root, const std::string& path, const std::string& name)
+{
+    FItems.push_back({RootKeyOf(root), KeyPathOf(path), name, false});
+}
+
+void TBackupPlan::Key(RootCode root, const std::string& path)
+{
+    FItems.push_back({RootKeyOf(root), KeyPathOf(path), std::string(), true});
+}
+
+void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
+{
+    // Keys to be deleted come back whole. Deleting first also takes away
+    // what was added to them after the backup.
+    std::vector<const TItem*> whole;
+    for (const TItem& item : FItems) {
+        if (!item.WholeKey)
+            continue;
+        const bool seen = std::any_of(whole.begin(), whole.end(), [&](const TItem* w) {
+            return w->Root == item.Root && Within(item.Path, w->Path);
+        });
+        std::string missing;
+        if (seen || Probe(item.Root, item.Path, missing) != TKeyState::Exists)
+            continue;
+        writer.KeyDeletion(item.Root, item.Path);
+        writer.Branch(item.Root, item.Path);
+        whole.push_back(&item);
+    }
+
+    // Values, one section per key, in the order first planned; values in
+    // keys that come back whole are already there.
+    std::vector<std::pair<HKEY, std::string>> deleted;
+    std::vector<const TItem*> done;
+    std::vector<BYTE> data(4096);
+    for (const TItem& item : FItems) {
+        auto sameKey = [&](const TItem* other) { return other->Root == item.Root && SamePath(other->Path, item.Path); };
+        if (item.WholeKey || std::any_of(done.begin(), done.end(), sameKey))
+            continue;
+        done.push_back(&item);
+        if (std::any_of(whole.begin(), whole.end(),
+                        [&](const TItem* w) { return w->Root == item.Root && Within(item.Path, w->Path); }))
+            continue;
+        std::string missing;
+        if (Probe(item.Root, item.Path, missing) == TKeyState::Missing) {
+            const bool again = std::any_of(deleted.begin(), deleted.end(), [&](const auto& d) {
+                return d.first == item.Root && SamePath(d.second, missing);
+            });
+            if (!again) {
+                writer.KeyDeletion(item.Root, missing);
+                deleted.emplace_back(item.Root, missing);
+            }
+            continue;
+        }
+        UniqueHKey key;
+        const LONG rc = RegOpenKeyExA(item.Root, item.Path.c_str(), 0, KEY_QUERY_VALUE, key.Put());
+        if (rc != ERROR_SUCCESS)
+            throw EExRegistryException(rc, "Unable to open key " + item.Path);
+        writer.Header(item.Root, item.Path);
+        std::vector<std::string> names;
+        for (const TItem& value : FItems) {
+            if (value.WholeKey || !sameKey(&value)
+                || std::find(names.begin(), names.end(), value.Name) != names.end())
+                continue;
+            names.push_back(value.Name);
+            DWORD type = REG_NONE;
+            // A name with a NUL cannot be asked for; the writer leaves it out.
+            if (value.Name.find('\0') == std::string::npos && ReadValue(key.Get(), value.Name, type, data))
+                writer.Value(value.Name, type, data.data(), data.size());
+            else
+                writer.ValueDeletion(value.Name);
+            data.resize(std::max<size_t>(data.capacity(), 4096));
+        }
+    }
+}
+
+std::string BackupFolder()
+{
+    const std::string appData = TPathComponent().ShellAppDataFolder();
+    if (appData.empty())
+        return {};
+    return IncludeTrailingBackslash(appData) + "Zorvane\\Sicherungen";
+}
+
+std::string FileSafeName(const std::string& text)
+{
+    std::string result = text;
+    for (char& c : result)
+        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    // The system drops blanks and dots at the end of a name.
+    while (!result.empty() && (result.back() == ' ' || result.back() == '.'))
+        result.back() = '_';
+    return result;
+}
+
+TBackupResult WriteBackup(const TBackupPlan& plan, const std::string& label)
+{
+    return WriteBackup(plan, label, BackupFolder(), Now());
+}
+
+TBackupResult WriteBackup(const TBackupPlan& plan, const std::string& label, const std::string& folder,
+                          const SYSTEMTIME& when)
+{
+    TBackupResult result;
+    if (plan.Empty())
+        return result;
+    result.Status = TBackupStatus::Failed;
+    const std::string base = IncludeTrailingBackslash(folder) + BaseName(when, label);
+    try {
+        if (folder.empty())
+            throw EFileError(Format(Msg::FileCreateError, (base + ".reg").c_str()));
+        ForceFolder(ExcludeTrailingBackslash(folder));
+        TExportLines lines;
+        std::string lastKeyPath;
+        TRegFile file(lines, lastKeyPath);
+        file.Begin(IncludeTrailingBackslash(folder), base + ".reg");
+        plan.WriteRestore(file.Writer());
+        file.Finish();
+        // Never over an earlier backup: two applies in one second get
+        // numbered names, which still sort by time.
+        for (int number = 1; number < 100; ++number) {
+            const std::string name = number == 1 ? base + ".reg" : base + Format("_%02d.reg", number);
+            if (file.PlaceAs(name, false)) {
+                result.Status = TBackupStatus::Written;
+                result.FileName = name;
+                result.LeftOut = file.Writer().LeftOut();
+                return result;
+            }
+            const DWORD error = GetLastError();
+            if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+                break;
+        }
+        throw EFileError(Format(Msg::FileCreateError, (base + ".reg").c_str()));
+    } catch (const Exception& error) {
+        result.Error = error.Message();
+    } catch (const std::exception& error) {
+        result.Error = error.what();
+    }
+    return result;
+}
