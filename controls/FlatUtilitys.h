@@ -21,6 +21,10 @@ TColor CalcAdvancedColor(TColor base, TColor old, int percent, TColorCalcType ty
 void RGBToHLS240(COLORREF rgb, int& hue, int& lightness, int& saturation);
 COLORREF HLS240ToRGB(int hue, int lightness, int saturation);
 
+// The tick of a checked box: six one-pixel lines, each from its first point up
+// to but not including its second, relative to the box's top-left corner.
+void DrawTick(TCanvas& canvas, int boxLeft, int boxTop, TColor color);
+
 // Paints the parent's image behind a transparent control.
 inline void DrawParentImage(const TControl& control, TCanvas& canvas)
 {
