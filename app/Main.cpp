@@ -195,7 +195,6 @@ TMainDlg::TMainDlg(TComponent* owner) : TForm(owner)
     OpenDialog->SetName("OpenDialog");
 
     OnShow = [this](TObject* s) { FormShow(s); };
-    OnPaint = [this](TObject* s) { FormPaint(s); };
     FormCreate(this);
 }
 
@@ -210,8 +209,6 @@ void TMainDlg::FormShow(TObject*)
         ApplySkin();
     PickSponsor();
 }
-
-void TMainDlg::FormPaint(TObject*) {}
 
 void TMainDlg::ApplySkin()
 {

@@ -132,7 +132,7 @@ TColor TCustomFlatEdit::BackgroundColor() const
 void TCustomFlatEdit::MouseEnter()
 {
     // A window of another program in front: no hover look.
-    if (FEnabled && !FMouseIn && Application() && Application()->ActiveWindow()) {
+    if (FEnabled && !FMouseIn && Application()->ActiveWindow()) {
         FMouseIn = true;
         RedrawLook(GetFocus());
     }

@@ -26,10 +26,6 @@ public:
     // Finds an owned component by name, or nullptr.
     TComponent* FindComponent(const std::string& name) const;
 
-    // The program never runs inside a form designer; components that behave
-    // differently while being designed ask this.
-    bool Designing() const { return false; }
-
     // Called once a form has set up all the properties of its components.
     virtual void Loaded() {}
 

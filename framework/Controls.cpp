@@ -94,8 +94,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner)
 
 TControl::~TControl()
 {
-    if (Application())
-        Application()->ControlDestroying(this);
+    Application()->ControlDestroying(this);
     if (FParent)
         FParent->RemoveControl(this);
 }
@@ -748,11 +747,6 @@ void TWinControl::SetFocus()
         ::SetFocus(Handle());
 }
 
-void TWinControl::SetParent(TWinControl* parent)
-{
-    TControl::SetParent(parent);
-}
-
 void TWinControl::SetBounds(int left, int top, int width, int height)
 {
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
@@ -1034,16 +1028,14 @@ LRESULT TWinControl::HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam)
 
     switch (msg) {
     case WM_MOUSEMOVE: {
-        if (Application())
-            Application()->MouseOver(FCaptureControl ? FCaptureControl : target, FHandle);
+        Application()->MouseOver(FCaptureControl ? FCaptureControl : target, FHandle);
         target->MouseMove(shift, x, y);
         return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (Application())
-            Application()->CancelHint();
+        Application()->CancelHint();
         if (target != this)
             FCaptureControl = target;
         // System controls capture the mouse themselves.
@@ -1106,8 +1098,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_MOUSELEAVE:
-        if (Application())
-            Application()->MouseLeftWindow(FHandle);
+        Application()->MouseLeftWindow(FHandle);
         break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != FHandle)
@@ -1121,7 +1112,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             TControl* c = FCaptureControl ? FCaptureControl : ControlAtPos(p, true, true);
             if (!c)
                 c = this;
-            if (c->Cursor() != crDefault && Screen()) {
+            if (c->Cursor() != crDefault) {
                 ::SetCursor(Screen()->Cursors(c->Cursor()));
                 return TRUE;
             }

@@ -245,7 +245,6 @@ public:
     bool Focused() const;
     virtual void SetFocus();
 
-    void SetParent(TWinControl* parent) override;
     void SetBounds(int left, int top, int width, int height) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;

@@ -60,7 +60,7 @@ TCustomForm::~TCustomForm()
 {
     if (OnDestroy)
         OnDestroy(this);
-    if (Application() && Application()->MainForm() == this)
+    if (Application()->MainForm() == this)
         Application()->SetMainForm(nullptr);
 }
 
@@ -106,11 +106,6 @@ void TCustomForm::CreateParams(TCreateParams& params)
     params.ExStyle = FormExStyle(FBorderStyle);
     params.WndParent = nullptr;
     params.WinClassName = "ZorvaneForm";
-}
-
-void TCustomForm::CreateWnd()
-{
-    TWinControl::CreateWnd();
 }
 
 void TCustomForm::Paint(TCanvas& canvas)
@@ -191,8 +186,7 @@ int TCustomForm::ShowModal()
         throw Exception("Ein sichtbares Fenster kann nicht modal gemacht werden");
     if (GetCapture())
         ReleaseCapture();
-    if (Application())
-        Application()->CancelHint();
+    Application()->CancelHint();
     HWND activeBefore = GetActiveWindow();
     DisabledWindows disabled{Handle(), {}};
     EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
@@ -243,7 +237,7 @@ void TCustomForm::Close()
             FModalResult = mrCancel;
         return;
     }
-    if (Application() && Application()->MainForm() == this) {
+    if (Application()->MainForm() == this) {
         Hide();
         Application()->Terminate();
         return;

@@ -64,7 +64,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
@@ -121,7 +120,6 @@ public:
     TApplication();
     ~TApplication() override;
 
-    void Initialize() {}
     // Creates a form; the first one made becomes the main form.
     template <typename T>
     T* CreateForm()
