@@ -2,8 +2,6 @@
 
 #include "controls/FlatUtilitys.h"
 
-#include <algorithm>
-
 TFlatBorderColorControl::TFlatBorderColorControl(TComponent* owner, int advColorBorder, bool skipUnchanged)
     : TCustomControl(owner), FAdvColorBorder(advColorBorder), FSkipUnchanged(skipUnchanged)
 {
@@ -37,10 +35,8 @@ void TFlatBorderColorControl::SetUseAdvColors(bool value)
 
 void TFlatBorderColorControl::SetAdvColorBorder(int percent)
 {
-    percent = std::clamp(percent, 0, 100);
-    if (FSkipUnchanged && percent == FAdvColorBorder)
+    if (!StoreAdvPercent(FAdvColorBorder, percent))
         return;
-    FAdvColorBorder = percent;
     CalcAdvColors();
     Invalidate();
 }

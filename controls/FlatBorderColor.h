@@ -18,7 +18,7 @@ public:
     void SysColorChanged() override;
 
 protected:
-    // skipUnchanged: the border setters do nothing when the value stays.
+    // skipUnchanged: setting the border colour it has does nothing.
     TFlatBorderColorControl(TComponent* owner, int advColorBorder, bool skipUnchanged);
 
     // Derives the border from the background when UseAdvColors is on.

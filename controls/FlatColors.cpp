@@ -48,10 +48,8 @@ void TFlatColorControl<TBase>::SetColorBorder(TColor color)
 template <class TBase>
 void TFlatColorControl<TBase>::SetPercent(int& field, int percent)
 {
-    if (percent < 0 || percent > 100)
-        return;
-    field = percent;
-    ColorsChanged();
+    if (StoreAdvPercent(field, percent))
+        ColorsChanged();
 }
 
 template <class TBase>

@@ -108,3 +108,11 @@ void DrawTick(TCanvas& canvas, int boxLeft, int boxTop, TColor color)
     for (const auto& l : kTick)
         canvas.Line(boxLeft + l[0], boxTop + l[1], boxLeft + l[2], boxTop + l[3], color);
 }
+
+bool StoreAdvPercent(int& field, int percent)
+{
+    if (percent < 0 || percent > 100 || percent == field)
+        return false;
+    field = percent;
+    return true;
+}

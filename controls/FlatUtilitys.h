@@ -17,6 +17,11 @@ void Frame3D(TCanvas& canvas, RECT r, TColor a, TColor b, int width);
 // at 100). A percent of 0 keeps old.
 TColor CalcAdvancedColor(TColor base, TColor old, int percent, TColorCalcType type);
 
+// The one rule of every AdvColor... setter: percentages 0..100 are stored, a
+// value outside is refused and the old one stays. True when the stored value
+// changed, so the derived colours must be worked out again.
+bool StoreAdvPercent(int& field, int percent);
+
 // Conversions on the 240 scale (hue 0..239, lightness and saturation 0..240).
 void RGBToHLS240(COLORREF rgb, int& hue, int& lightness, int& saturation);
 COLORREF HLS240ToRGB(int hue, int lightness, int saturation);

@@ -50,18 +50,16 @@ void TFlatComboBox::SetColorBorder(TColor color)
 
 void TFlatComboBox::SetAdvColorBorder(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorBorder)
+    if (!StoreAdvPercent(FAdvColorBorder, percent))
         return;
-    FAdvColorBorder = percent;
     CalcAdvColors();
     Invalidate();
 }
 
 void TFlatComboBox::SetAdvColorArrowBackground(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorArrowBackground)
+    if (!StoreAdvPercent(FAdvColorArrowBackground, percent))
         return;
-    FAdvColorArrowBackground = percent;
     CalcAdvColors();
     Invalidate();
 }

@@ -65,18 +65,16 @@ void TCustomFlatEdit::SetColorFlat(TColor color)
 
 void TCustomFlatEdit::SetAdvColorFocused(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorFocused)
+    if (!StoreAdvPercent(FAdvColorFocused, percent))
         return;
-    FAdvColorFocused = percent;
     CalcAdvColors();
     RedrawLook(GetFocus());
 }
 
 void TCustomFlatEdit::SetAdvColorBorder(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorBorder)
+    if (!StoreAdvPercent(FAdvColorBorder, percent))
         return;
-    FAdvColorBorder = percent;
     CalcAdvColors();
     RedrawLook(GetFocus());
 }
