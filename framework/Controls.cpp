@@ -526,16 +526,7 @@ LRESULT CALLBACK ZorvaneWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam
         control->FHandle = nullptr;
         return result;
     }
-    // No exception ever crosses a window procedure: whatever escapes a handler
-    // ends that handler and is shown by the application.
-    try {
-        return control->WndProc(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        HandleApplicationException(e);
-    } catch (...) {
-        HandleApplicationException(Exception("Unbekannter Fehler"));
-    }
-    return 0;
+    return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------- TWinControl

@@ -638,3 +638,8 @@ void HandleApplicationException(const std::exception& e)
 {
     Application()->ShowException(e);
 }
+
+void HandleUnknownException()
+{
+    HandleApplicationException(Exception("Unbekannter Fehler"));
+}

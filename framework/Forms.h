@@ -2,6 +2,7 @@
 // the screen (cursor table).
 #pragma once
 
+#include "framework/Barrier.h"
 #include "framework/Controls.h"
 
 #include <functional>
@@ -204,5 +205,3 @@ private:
 // The program's one application and screen; made on first use.
 TApplication* Application();
 TScreen* Screen();
-// The exception barrier of every window procedure ends here.
-void HandleApplicationException(const std::exception& e);

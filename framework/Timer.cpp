@@ -1,7 +1,6 @@
 #include "framework/Timer.h"
 
-#include "framework/Exceptions.h"
-#include "framework/Forms.h"
+#include "framework/Barrier.h"
 
 #include <map>
 
@@ -23,15 +22,8 @@ LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_TIMER) {
         auto it = Timers().find(wParam);
-        if (it != Timers().end()) {
-            try {
-                it->second->Tick();
-            } catch (const std::exception& e) {
-                HandleApplicationException(e);
-            } catch (...) {
-                HandleApplicationException(Exception("Unbekannter Fehler"));
-            }
-        }
+        if (it != Timers().end())
+            Guarded([&] { it->second->Tick(); });
         return 0;
     }
     return DefWindowProcA(wnd, msg, wParam, lParam);

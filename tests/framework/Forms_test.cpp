@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 // A windowless control that counts what reaches it.
@@ -89,6 +92,48 @@ TEST_F(FormFixture, ExceptionInAHandlerIsShownWithStopIconAndTheProgramGoesOn)
     SendMessageA(wnd, WM_LBUTTONUP, 0, At(5, 5));
     EXPECT_EQ(after, 1);
     EXPECT_TRUE(IsWindow(wnd));
+}
+
+TEST_F(FormFixture, WindowProcedureAndTimerShareOneBarrierThatAlsoStopsForeignThrows)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(0, 0, 50, 50);
+    TTimer timer;
+    timer.SetInterval(100000);
+    // How each path is driven, and what it throws.
+    struct Case {
+        const char* path;
+        std::function<void()> thrower;
+        std::string shown;
+    };
+    std::function<void()> thrower;
+    probe->OnClick = [&](TObject*) { thrower(); };
+    timer.OnTimer = [&](TObject*) { thrower(); };
+    const std::function<void()> viaWindow = [&] { zvtest::Click(form->Handle(), 5, 5); };
+    const std::function<void()> viaTimer = [&] { SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0); };
+    const Case cases[] = {
+        {"window", [] { throw EConvertError("'x' ist kein gültiger Integerwert"); }, "'x' ist kein gültiger Integerwert"},
+        {"window", [] { throw 42; }, "Unbekannter Fehler"},
+        {"timer", [] { throw ERegistryException("Konnte Daten für 'a' nicht setzen"); }, "Konnte Daten für 'a' nicht setzen"},
+        {"timer", [] { throw std::string("kein std::exception"); }, "Unbekannter Fehler"},
+    };
+    for (const Case& c : cases) {
+        MessageBoxRecorder boxes;
+        thrower = c.thrower;
+        (std::string(c.path) == "timer" ? viaTimer : viaWindow)();
+        ASSERT_EQ(boxes.Boxes.size(), 1u) << c.path << ": " << c.shown;
+        EXPECT_EQ(boxes.Boxes[0].text, c.shown) << c.path;
+        EXPECT_EQ(boxes.Boxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP)) << c.path;
+    }
+    // Both paths still run afterwards.
+    int runs = 0;
+    thrower = [&] { ++runs; };
+    MessageBoxRecorder boxes;
+    viaWindow();
+    viaTimer();
+    EXPECT_EQ(runs, 2);
+    EXPECT_TRUE(boxes.Boxes.empty());
 }
 
 TEST_F(FormFixture, ShowModalEndsWithTheModalResultAndReenablesOthers)
