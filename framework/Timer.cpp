@@ -88,3 +88,26 @@ void TTimer::Tick()
     if (FEnabled && OnTimer)
         OnTimer(this);
 }
+
+// ---------------------------------------------------------------- TSharedTimer
+
+TSharedTimer::TSharedTimer(unsigned interval, std::function<void()> onTick)
+    : FInterval(interval), FOnTick(std::move(onTick))
+{
+}
+
+void TSharedTimer::Attach()
+{
+    if (FUsers++ > 0)
+        return;
+    FTimer = std::make_unique<TTimer>();
+    FTimer->SetEnabled(false);
+    FTimer->SetInterval(FInterval);
+    FTimer->OnTimer = [this](TObject*) { FOnTick(); };
+}
+
+void TSharedTimer::Detach()
+{
+    if (FUsers > 0 && --FUsers == 0)
+        FTimer.reset();
+}

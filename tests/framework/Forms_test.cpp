@@ -211,6 +211,32 @@ TEST(Timer, TickRunsOnTimerOnlyWhileEnabled)
     EXPECT_EQ(ticks, 1);
 }
 
+TEST(SharedTimer, LivesFromTheFirstToTheLastUserAndStartsDisabled)
+{
+    int ticks = 0;
+    TSharedTimer shared(250, [&] { ++ticks; });
+    EXPECT_EQ(shared.Timer(), nullptr);
+    shared.Attach();
+    TTimer* first = shared.Timer();
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(first->Enabled());
+    EXPECT_EQ(first->Interval(), 250u);
+    shared.Attach();
+    EXPECT_EQ(shared.Timer(), first) << "one timer for all users";
+    first->SetEnabled(true);
+    SendMessageA(TTimer::WindowHandle(), WM_TIMER, first->Id(), 0);
+    EXPECT_EQ(ticks, 1);
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), first) << "a user is left";
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), nullptr);
+    shared.Detach();   // one too many must not bring back a count below zero
+    shared.Attach();
+    ASSERT_NE(shared.Timer(), nullptr);
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), nullptr);
+}
+
 TEST(Accelerators, CaptionMarks)
 {
     EXPECT_EQ(AccelChar("&Datei"), 'D');
