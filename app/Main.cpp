@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/ClientGuards.h"
 #include "app/CompileInfo.h"
 #include "app/MsgBox.h"
 #include "app/SkinRegion.h"
@@ -14,7 +15,6 @@
 #include "framework/DragMove.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
-#include "registry/ClientCheck.h"
 #include "registry/PathComp.h"
 #include "registry/unitEXRegistry.h"
 
