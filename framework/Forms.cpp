@@ -121,11 +121,9 @@ void TCustomForm::SetVisible(bool visible)
     if (visible) {
         HWND wnd = Handle();
         if (FPosition == poScreenCenter && !FCentred) {
-            RECT work;
-            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-            const int x = work.left + (work.right - work.left - FWidth) / 2;
-            const int y = work.top + (work.bottom - work.top - FHeight) / 2;
-            SetBounds(x, y, FWidth, FHeight);
+            // On the whole screen, not in the work area: a taskbar does not
+            // shift the window.
+            SetBounds((Screen()->Width() - FWidth) / 2, (Screen()->Height() - FHeight) / 2, FWidth, FHeight);
             FCentred = true;
         }
         DoShow();

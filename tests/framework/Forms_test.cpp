@@ -164,19 +164,42 @@ TEST_F(FormFixture, CloseDuringModalShowingGivesCancel)
     EXPECT_EQ(form->ShowModal(), mrCancel);
 }
 
-TEST_F(FormFixture, ClientSizeAndCentringOfABorderlessForm)
+TEST_F(FormFixture, ClientSizeAndCentringOnTheScreenNotInTheWorkArea)
 {
-    form->SetClientSize(450, 350);
-    form->SetPosition(poScreenCenter);
-    form->Show();
-    RECT client;
-    GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, 450);
-    EXPECT_EQ(client.bottom, 350);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(form->Left(), work.left + (work.right - work.left - 450) / 2);
-    EXPECT_EQ(form->Top(), work.top + (work.bottom - work.top - 350) / 2);
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    // A taskbar along the top and the left: the work area's centre lies
+    // elsewhere than the screen's.
+    RECT shifted{120, 90, screenWidth, screenHeight};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &shifted, 0));
+    struct RestoreWorkArea {
+        RECT r;
+        ~RestoreWorkArea() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &r, 0); }
+    } restore{work};
+    RECT now;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &now, 0));
+    ASSERT_EQ(now.left, 120) << "the work area could not be moved";
+
+    // Sizes of both parities: the odd rest goes to the right and bottom.
+    const std::pair<int, int> sizes[] = {{450, 350}, {451, 349}};
+    for (const auto& [width, height] : sizes) {
+        TForm shown(nullptr);
+        shown.SetBorderStyle(bsNone);
+        shown.SetClientSize(width, height);
+        shown.SetPosition(poScreenCenter);
+        shown.Show();
+        RECT client, window;
+        GetClientRect(shown.Handle(), &client);
+        GetWindowRect(shown.Handle(), &window);
+        EXPECT_EQ(client.right, width);
+        EXPECT_EQ(client.bottom, height);
+        EXPECT_EQ(window.left, (screenWidth - width) / 2) << width;
+        EXPECT_EQ(window.top, (screenHeight - height) / 2) << height;
+        EXPECT_EQ(shown.Left(), window.left);
+        EXPECT_EQ(shown.Top(), window.top);
+    }
 }
 
 TEST_F(FormFixture, GraphicChildrenArePaintedByTheirParent)
