@@ -486,6 +486,7 @@ const ClassInfo* EnsureClass(const TCreateParams& params)
     return &(classes[params.WinClassName] = info);
 }
 
+// Only for the few messages a window gets before it is bound to its control.
 WNDPROC SystemProcOf(HWND wnd)
 {
     char name[128] = {};
@@ -593,7 +594,7 @@ void TWinControl::CreateWnd()
         return;
     if ((params.Style & WS_CHILD) && !params.WndParent)
         throw Exception("Steuerelement '" + Name() + "' hat kein übergeordnetes Fenster");
-    EnsureClass(params);
+    FSystemProc = EnsureClass(params)->SystemProc;
     HWND wnd = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
                                params.Y, params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleA(nullptr), this);
     if (!wnd)
@@ -615,8 +616,8 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!FHandle)
         return 0;
-    if (WNDPROC system = SystemProcOf(FHandle))
-        return CallWindowProcA(system, FHandle, msg, wParam, lParam);
+    if (FSystemProc)
+        return CallWindowProcA(FSystemProc, FHandle, msg, wParam, lParam);
     return DefWindowProcA(FHandle, msg, wParam, lParam);
 }
 
@@ -981,7 +982,7 @@ bool TWinControl::EraseBackground(HDC dc)
 
 LRESULT TWinControl::HandlePaint()
 {
-    if (!SystemProcOf(FHandle) || CustomPaint()) {
+    if (!FSystemProc || CustomPaint()) {
         PaintDC paint(FHandle);
         PaintWindow(paint.Get());
         PaintControls(paint.Get());
@@ -1030,7 +1031,7 @@ LRESULT TWinControl::HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam)
         if (target != this)
             FCaptureControl = target;
         // System controls capture the mouse themselves.
-        if (!SystemProcOf(FHandle))
+        if (!FSystemProc)
             SetCapture(FHandle);
         target->MouseDown(button, shift, x, y);
         return 0;
@@ -1039,7 +1040,7 @@ LRESULT TWinControl::HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDBLCLK:
         if (target != this)
             FCaptureControl = target;
-        if (!SystemProcOf(FHandle))
+        if (!FSystemProc)
             SetCapture(FHandle);
         target->MouseDown(button, shift | ssDouble, x, y);
         if (button == mbLeft)
@@ -1050,7 +1051,7 @@ LRESULT TWinControl::HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam)
         const bool anyDown = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
         if (!anyDown) {
             FCaptureControl = nullptr;
-            if (GetCapture() == FHandle && !SystemProcOf(FHandle))
+            if (GetCapture() == FHandle && !FSystemProc)
                 ReleaseCapture();
         }
         target->MouseUp(button, shift, x, y);
@@ -1065,7 +1066,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         return HandlePaint();
     case WM_ERASEBKGND:
-        if (SystemProcOf(FHandle) && !CustomPaint())
+        if (FSystemProc && !CustomPaint())
             break;
         return EraseBackground(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_MOUSEMOVE:
@@ -1084,7 +1085,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         const LRESULT result = HandleMouse(msg, wParam, lParam);
         // System controls still need the mouse for their own behaviour.
-        if (SystemProcOf(FHandle))
+        if (FSystemProc)
             return DefaultHandler(msg, wParam, lParam);
         return result;
     }

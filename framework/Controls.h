@@ -316,6 +316,9 @@ private:
     void AnchorChildren(int oldWidth, int oldHeight);
     void UpdateBoundsFromWindow();
 
+    // The procedure of the system class the control builds on, or nullptr;
+    // kept here so that no message has to look it up by class name.
+    WNDPROC FSystemProc = nullptr;
     TControl* FCaptureControl = nullptr;
     CachedBrush FCtlBrush;
     std::vector<TWinControl*> FTabList;
