@@ -70,6 +70,9 @@ protected:
     virtual void DoClose(TCloseAction& action);
 
 private:
+    LRESULT WMClose();
+    LRESULT WMActivate(UINT msg, WPARAM wParam, LPARAM lParam);
+
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
     int FModalResult = mrNone;
