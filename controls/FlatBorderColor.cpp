@@ -1,16 +1,13 @@
 #include "controls/FlatBorderColor.h"
 
-#include "controls/FlatUtilitys.h"
-
 TFlatBorderColorControl::TFlatBorderColorControl(TComponent* owner, int advColorBorder, bool skipUnchanged)
-    : TCustomControl(owner), FAdvColorBorder(advColorBorder), FSkipUnchanged(skipUnchanged)
+    : TAdvColorControl<TCustomControl>(owner), FAdvColorBorder(advColorBorder), FSkipUnchanged(skipUnchanged)
 {
 }
 
-void TFlatBorderColorControl::CalcAdvColors()
+void TFlatBorderColorControl::DeriveAdvColors()
 {
-    if (FUseAdvColors)
-        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
+    FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
 }
 
 void TFlatBorderColorControl::SetColorBorder(TColor color)
@@ -22,23 +19,9 @@ void TFlatBorderColorControl::SetColorBorder(TColor color)
     Invalidate();
 }
 
-void TFlatBorderColorControl::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    // Derived colours follow the parent's colour.
-    SetParentColor(value);
-    CalcAdvColors();
-    Invalidate();
-}
-
 void TFlatBorderColorControl::SetAdvColorBorder(int percent)
 {
-    if (!StoreAdvPercent(FAdvColorBorder, percent))
-        return;
-    CalcAdvColors();
-    Invalidate();
+    SetAdvPercent(FAdvColorBorder, percent);
 }
 
 void TFlatBorderColorControl::ColorChanged()

@@ -17,7 +17,7 @@ bool IsFlatEdit(HWND wnd)
 
 } // namespace
 
-TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TCustomEdit(owner)
+TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TAdvColorControl<TCustomEdit>(owner)
 {
     FWidth = 121;
     FHeight = 19;
@@ -65,35 +65,16 @@ void TCustomFlatEdit::SetColorFlat(TColor color)
 
 void TCustomFlatEdit::SetAdvColorFocused(int percent)
 {
-    if (!StoreAdvPercent(FAdvColorFocused, percent))
-        return;
-    CalcAdvColors();
-    RedrawLook(GetFocus());
+    SetAdvPercent(FAdvColorFocused, percent);
 }
 
 void TCustomFlatEdit::SetAdvColorBorder(int percent)
 {
-    if (!StoreAdvPercent(FAdvColorBorder, percent))
-        return;
-    CalcAdvColors();
-    RedrawLook(GetFocus());
+    SetAdvPercent(FAdvColorBorder, percent);
 }
 
-void TCustomFlatEdit::SetUseAdvColors(bool value)
+void TCustomFlatEdit::DeriveAdvColors()
 {
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    // Derived colours come from the parent's colour, so follow it.
-    SetParentColor(value);
-    CalcAdvColors();
-    RedrawLook(GetFocus());
-}
-
-void TCustomFlatEdit::CalcAdvColors()
-{
-    if (!FUseAdvColors)
-        return;
     FColorFocused = CalcAdvancedColor(FColorFlat, FColorFocused, FAdvColorFocused, lighten);
     FColorBorder = CalcAdvancedColor(FColorFlat, FColorBorder, FAdvColorBorder, darken);
 }
