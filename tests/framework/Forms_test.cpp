@@ -101,27 +101,28 @@ TEST_F(FormFixture, WindowProcedureAndTimerShareOneBarrierThatAlsoStopsForeignTh
     probe->SetBounds(0, 0, 50, 50);
     TTimer timer;
     timer.SetInterval(100000);
-    // How each path is driven, and what it throws.
-    struct Case {
-        const char* path;
-        std::function<void()> thrower;
-        std::string shown;
-    };
     std::function<void()> thrower;
     probe->OnClick = [&](TObject*) { thrower(); };
     timer.OnTimer = [&](TObject*) { thrower(); };
     const std::function<void()> viaWindow = [&] { zvtest::Click(form->Handle(), 5, 5); };
     const std::function<void()> viaTimer = [&] { SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0); };
+    // The path a handler runs on, what it throws, and what the user sees.
+    struct Case {
+        const char* path;
+        const std::function<void()>& drive;
+        std::function<void()> thrower;
+        std::string shown;
+    };
     const Case cases[] = {
-        {"window", [] { throw EConvertError("'x' ist kein gültiger Integerwert"); }, "'x' ist kein gültiger Integerwert"},
-        {"window", [] { throw 42; }, "Unbekannter Fehler"},
-        {"timer", [] { throw ERegistryException("Konnte Daten für 'a' nicht setzen"); }, "Konnte Daten für 'a' nicht setzen"},
-        {"timer", [] { throw std::string("kein std::exception"); }, "Unbekannter Fehler"},
+        {"window", viaWindow, [] { throw EConvertError("'x' ist kein gültiger Integerwert"); }, "'x' ist kein gültiger Integerwert"},
+        {"window", viaWindow, [] { throw 42; }, "Unbekannter Fehler"},
+        {"timer", viaTimer, [] { throw ERegistryException("Konnte Daten für 'a' nicht setzen"); }, "Konnte Daten für 'a' nicht setzen"},
+        {"timer", viaTimer, [] { throw std::string("kein std::exception"); }, "Unbekannter Fehler"},
     };
     for (const Case& c : cases) {
         MessageBoxRecorder boxes;
         thrower = c.thrower;
-        (std::string(c.path) == "timer" ? viaTimer : viaWindow)();
+        c.drive();
         ASSERT_EQ(boxes.Boxes.size(), 1u) << c.path << ": " << c.shown;
         EXPECT_EQ(boxes.Boxes[0].text, c.shown) << c.path;
         EXPECT_EQ(boxes.Boxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP)) << c.path;
