@@ -76,7 +76,5 @@ void TCompileInfo::SetFormat(TDateTimeFormat value)
 
 void TCompileInfo::SetUpdate(bool value)
 {
-    if (value && Designing())
-        FCompileDate = StampText(Now());
     FUpdate = value;
 }

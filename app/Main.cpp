@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/ClientGuards.h"
 #include "app/CompileInfo.h"
 #include "app/MsgBox.h"
 #include "app/SkinRegion.h"
@@ -15,7 +16,6 @@
 #include "framework/DragMove.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
-#include "registry/ClientCheck.h"
 #include "registry/PathComp.h"
 #include "registry/unitEXRegistry.h"
 
@@ -203,7 +203,6 @@ TMainDlg::TMainDlg(TComponent* owner) : TForm(owner)
     OpenDialog->SetName("OpenDialog");
 
     OnShow = [this](TObject* s) { FormShow(s); };
-    OnPaint = [this](TObject* s) { FormPaint(s); };
     FormCreate(this);
 }
 
@@ -218,8 +217,6 @@ void TMainDlg::FormShow(TObject*)
         ApplySkin();
     PickSponsor();
 }
-
-void TMainDlg::FormPaint(TObject*) {}
 
 void TMainDlg::ApplySkin()
 {

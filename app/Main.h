@@ -40,7 +40,6 @@ public:
 
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
-    void FormPaint(TObject* sender);
     void SkinImgMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void PanelTitleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void btnAllgemeinClick(TObject* sender);

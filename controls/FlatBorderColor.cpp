@@ -1,18 +1,13 @@
 #include "controls/FlatBorderColor.h"
 
-#include "controls/FlatUtilitys.h"
-
-#include <algorithm>
-
 TFlatBorderColorControl::TFlatBorderColorControl(TComponent* owner, int advColorBorder, bool skipUnchanged)
-    : TCustomControl(owner), FAdvColorBorder(advColorBorder), FSkipUnchanged(skipUnchanged)
+    : TAdvColorControl<TCustomControl>(owner), FAdvColorBorder(advColorBorder), FSkipUnchanged(skipUnchanged)
 {
 }
 
-void TFlatBorderColorControl::CalcAdvColors()
+void TFlatBorderColorControl::DeriveAdvColors()
 {
-    if (FUseAdvColors)
-        FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
+    FColorBorder = CalcAdvancedColor(FColor, FColorBorder, FAdvColorBorder, darken);
 }
 
 void TFlatBorderColorControl::SetColorBorder(TColor color)
@@ -24,25 +19,9 @@ void TFlatBorderColorControl::SetColorBorder(TColor color)
     Invalidate();
 }
 
-void TFlatBorderColorControl::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    // Derived colours follow the parent's colour.
-    SetParentColor(value);
-    CalcAdvColors();
-    Invalidate();
-}
-
 void TFlatBorderColorControl::SetAdvColorBorder(int percent)
 {
-    percent = std::clamp(percent, 0, 100);
-    if (FSkipUnchanged && percent == FAdvColorBorder)
-        return;
-    FAdvColorBorder = percent;
-    CalcAdvColors();
-    Invalidate();
+    SetAdvPercent(FAdvColorBorder, percent);
 }
 
 void TFlatBorderColorControl::ColorChanged()

@@ -3,14 +3,12 @@
 // that colour darkened by AdvColorBorder percent (0..100).
 #pragma once
 
-#include "framework/Controls.h"
+#include "controls/AdvColors.h"
 
-class TFlatBorderColorControl : public TCustomControl {
+class TFlatBorderColorControl : public TAdvColorControl<TCustomControl> {
 public:
     TColor ColorBorder() const { return FColorBorder; }
     void SetColorBorder(TColor color);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
     int AdvColorBorder() const { return FAdvColorBorder; }
     void SetAdvColorBorder(int percent);
 
@@ -18,16 +16,15 @@ public:
     void SysColorChanged() override;
 
 protected:
-    // skipUnchanged: the border setters do nothing when the value stays.
+    // skipUnchanged: setting the border colour it has does nothing.
     TFlatBorderColorControl(TComponent* owner, int advColorBorder, bool skipUnchanged);
 
-    // Derives the border from the background when UseAdvColors is on.
-    void CalcAdvColors();
+    // The border darker than the control's colour.
+    void DeriveAdvColors() override;
 
     TColor FColorBorder = RGBColor(0xA0, 0x96, 0x83);
 
 private:
-    bool FUseAdvColors = false;
     int FAdvColorBorder;
     bool FSkipUnchanged;
 };

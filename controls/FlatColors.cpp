@@ -2,15 +2,13 @@
 
 template <class TBase>
 TFlatColorControl<TBase>::TFlatColorControl(TComponent* owner, TColor colorFocused)
-    : TBase(owner), FColorFocused(colorFocused)
+    : TAdvColorControl<TBase>(owner), FColorFocused(colorFocused)
 {
 }
 
 template <class TBase>
-void TFlatColorControl<TBase>::CalcAdvColors()
+void TFlatColorControl<TBase>::DeriveAdvColors()
 {
-    if (!FUseAdvColors)
-        return;
     const TColor base = this->Color();
     FColorFocused = CalcAdvancedColor(base, FColorFocused, FAdvColorFocused, lighten);
     FColorDown = CalcAdvancedColor(base, FColorDown, FAdvColorDown, darken);
@@ -20,7 +18,7 @@ void TFlatColorControl<TBase>::CalcAdvColors()
 template <class TBase>
 void TFlatColorControl<TBase>::ColorsChanged()
 {
-    CalcAdvColors();
+    this->CalcAdvColors();
     this->Invalidate();
 }
 
@@ -46,46 +44,27 @@ void TFlatColorControl<TBase>::SetColorBorder(TColor color)
 }
 
 template <class TBase>
-void TFlatColorControl<TBase>::SetPercent(int& field, int percent)
-{
-    if (percent < 0 || percent > 100)
-        return;
-    field = percent;
-    ColorsChanged();
-}
-
-template <class TBase>
 void TFlatColorControl<TBase>::SetAdvColorFocused(int percent)
 {
-    SetPercent(FAdvColorFocused, percent);
+    this->SetAdvPercent(FAdvColorFocused, percent);
 }
 
 template <class TBase>
 void TFlatColorControl<TBase>::SetAdvColorDown(int percent)
 {
-    SetPercent(FAdvColorDown, percent);
+    this->SetAdvPercent(FAdvColorDown, percent);
 }
 
 template <class TBase>
 void TFlatColorControl<TBase>::SetAdvColorBorder(int percent)
 {
-    SetPercent(FAdvColorBorder, percent);
-}
-
-template <class TBase>
-void TFlatColorControl<TBase>::SetUseAdvColors(bool value)
-{
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    this->SetParentColor(value);
-    ColorsChanged();
+    this->SetAdvPercent(FAdvColorBorder, percent);
 }
 
 template <class TBase>
 void TFlatColorControl<TBase>::ColorChanged()
 {
-    CalcAdvColors();
+    this->CalcAdvColors();
     TBase::ColorChanged();
 }
 
@@ -93,7 +72,7 @@ template <class TBase>
 void TFlatColorControl<TBase>::SysColorChanged()
 {
     // The base colour may be a system colour that just changed.
-    CalcAdvColors();
+    this->CalcAdvColors();
     TBase::SysColorChanged();
 }
 

@@ -2,10 +2,10 @@
 // down and border colours, optionally derived from the control's own colour.
 #pragma once
 
-#include "controls/FlatUtilitys.h"
+#include "controls/AdvColors.h"
 
 template <class TBase>
-class TFlatColorControl : public TBase {
+class TFlatColorControl : public TAdvColorControl<TBase> {
 public:
     TFlatColorControl(TComponent* owner, TColor colorFocused);
 
@@ -24,11 +24,6 @@ public:
     int AdvColorBorder() const { return FAdvColorBorder; }
     void SetAdvColorBorder(int percent);
 
-    // While on, the control follows its parent's colour and derives the three
-    // colours from it.
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
-
     void ColorChanged() override;
     void SysColorChanged() override;
 
@@ -42,11 +37,9 @@ protected:
     int FAdvColorFocused = 10;
     int FAdvColorDown = 10;
     int FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
 
-private:
-    void CalcAdvColors();
-    void SetPercent(int& field, int percent);
+    // Focused lighter, down and border darker, all from the control's colour.
+    void DeriveAdvColors() override;
 };
 
 extern template class TFlatColorControl<TCustomControl>;

@@ -2,19 +2,13 @@
 
 void TFlatHoverTracker::Attach()
 {
-    if (FInstances++ == 0) {
-        FTimer = std::make_unique<TTimer>();
-        FTimer->SetEnabled(false);
-        FTimer->SetInterval(kInterval);
-        FTimer->OnTimer = [this](TObject*) { Tick(); };
-    }
+    FTimer.Attach();
 }
 
 void TFlatHoverTracker::Detach(TFlatHoverTarget& target)
 {
     StopTracking(target);
-    if (--FInstances == 0)
-        FTimer.reset();
+    FTimer.Detach();
 }
 
 TControl* TFlatHoverTracker::ControlUnderPointer()
@@ -55,11 +49,12 @@ void TFlatHoverTracker::TrackInstead(TFlatHoverTarget& target)
         Leave(*FTracked);
     // Without an active window of ours the pointer belongs to another
     // program; no hover look then.
-    if (!GetActiveWindow() || !FTimer)
+    TTimer* timer = FTimer.Timer();
+    if (!GetActiveWindow() || !timer)
         return;
-    FTimer->SetEnabled(false);
+    timer->SetEnabled(false);
     FTracked = &target;
-    FTimer->SetEnabled(true);
+    timer->SetEnabled(true);
     Enter(target);
 }
 
@@ -92,8 +87,8 @@ void TFlatHoverTracker::StopTracking(TFlatHoverTarget& target)
 {
     if (FTracked != &target)
         return;
-    if (FTimer)
-        FTimer->SetEnabled(false);
+    if (TTimer* timer = FTimer.Timer())
+        timer->SetEnabled(false);
     FTracked = nullptr;
 }
 

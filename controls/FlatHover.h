@@ -7,7 +7,6 @@
 #include "framework/Controls.h"
 #include "framework/Timer.h"
 
-#include <memory>
 
 // A control that shows a hover look.
 class TFlatHoverTarget {
@@ -40,7 +39,7 @@ public:
     void Attach();
     void Detach(TFlatHoverTarget& target);
 
-    TTimer* Timer() const { return FTimer.get(); }
+    TTimer* Timer() const { return FTimer.Timer(); }
     TFlatHoverTarget* Tracked() const { return FTracked; }
 
     // The pointer moved over target.
@@ -63,7 +62,6 @@ private:
     // The previous instance leaves, target is followed and enters.
     void TrackInstead(TFlatHoverTarget& target);
 
-    std::unique_ptr<TTimer> FTimer;
-    int FInstances = 0;
+    TSharedTimer FTimer{kInterval, [this] { Tick(); }};
     TFlatHoverTarget* FTracked = nullptr;
 };

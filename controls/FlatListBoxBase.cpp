@@ -7,42 +7,39 @@
 
 // ---------------------------------------------------------------- TScrollRepeatTimer
 
+TScrollRepeatTimer::TScrollRepeatTimer()
+    : FTimer(FirstDelay, [this] {
+          if (FTarget)
+              FTarget->RepeatTick();
+      })
+{
+}
+
 void TScrollRepeatTimer::AddUser()
 {
-    if (FUsers++ > 0)
-        return;
-    FTimer = new TTimer(nullptr);
-    FTimer->SetEnabled(false);
-    FTimer->SetInterval(FirstDelay);
-    FTimer->OnTimer = [this](TObject*) {
-        if (FTarget)
-            FTarget->RepeatTick();
-    };
+    FTimer.Attach();
 }
 
 void TScrollRepeatTimer::RemoveUser(TFlatListBoxBase* user)
 {
     if (FTarget == user) {
         FTarget = nullptr;
-        FTimer->SetEnabled(false);
+        Timer()->SetEnabled(false);
     }
-    if (--FUsers == 0) {
-        delete FTimer;
-        FTimer = nullptr;
-    }
+    FTimer.Detach();
 }
 
 void TScrollRepeatTimer::Start(TFlatListBoxBase* target)
 {
-    FTimer->SetEnabled(false);
+    Timer()->SetEnabled(false);
     FTarget = target;
-    FTimer->SetEnabled(true);
+    Timer()->SetEnabled(true);
 }
 
 void TScrollRepeatTimer::Stop()
 {
-    FTimer->SetEnabled(false);
-    FTimer->SetInterval(FirstDelay);
+    Timer()->SetEnabled(false);
+    Timer()->SetInterval(FirstDelay);
 }
 
 // ---------------------------------------------------------------- TFlatListBoxBase

@@ -7,13 +7,13 @@
 #include "controls/FlatBorderColor.h"
 #include "controls/FlatUtilitys.h"
 #include "framework/StringList.h"
+#include "framework/Timer.h"
 
 #include <bitset>
 #include <string>
 #include <vector>
 
 class TFlatListBoxBase;
-class TTimer;
 
 // The auto-repeat timer of one list box class, shared by all its instances:
 // made with the first, freed with the last, pointed at the control whose
@@ -23,16 +23,16 @@ public:
     static constexpr unsigned FirstDelay = 600;
     static constexpr unsigned RepeatDelay = 100;
 
-    TTimer* Timer() const { return FTimer; }
+    TScrollRepeatTimer();
+    TTimer* Timer() const { return FTimer.Timer(); }
     void AddUser();
     void RemoveUser(TFlatListBoxBase* user);
     void Start(TFlatListBoxBase* target);
     void Stop();
 
 private:
-    TTimer* FTimer = nullptr;
     TFlatListBoxBase* FTarget = nullptr;
-    int FUsers = 0;
+    TSharedTimer FTimer;
 };
 
 class TFlatListBoxBase : public TFlatBorderColorControl {

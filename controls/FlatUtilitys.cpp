@@ -101,3 +101,18 @@ TColor CalcAdvancedColor(TColor base, TColor old, int percent, TColorCalcType ty
         lightness = std::min(lightness + percent, 100);
     return static_cast<TColor>(HLS240ToRGB(hue, lightness, saturation));
 }
+
+void DrawTick(TCanvas& canvas, int boxLeft, int boxTop, TColor color)
+{
+    static constexpr int kTick[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9}, {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
+    for (const auto& l : kTick)
+        canvas.Line(boxLeft + l[0], boxTop + l[1], boxLeft + l[2], boxTop + l[3], color);
+}
+
+bool StoreAdvPercent(int& field, int percent)
+{
+    if (percent < 0 || percent > 100 || percent == field)
+        return false;
+    field = percent;
+    return true;
+}

@@ -19,16 +19,6 @@ void TFlatButton::SetDefault(bool value)
     Invalidate();
 }
 
-void TFlatButton::PaintWindow(HDC dc)
-{
-    // Off-screen first: the frame and the glyph never flicker.
-    const RECT client = ClientRect();
-    TMemoryDC buffer(dc, client.right - client.left, client.bottom - client.top);
-    TCanvas canvas(buffer.Handle());
-    Paint(canvas);
-    buffer.BlitTo(dc);
-}
-
 void TFlatButton::PaintBehind(TCanvas& canvas)
 {
     DrawParentImage(*this, canvas);

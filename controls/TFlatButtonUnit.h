@@ -19,7 +19,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void PaintWindow(HDC dc) override;
+    // Off-screen first: the frame and the glyph never flicker.
+    bool PaintsOffScreen() const override { return true; }
     void PaintBehind(TCanvas& canvas) override;
     int UpBorderWidth() const override { return FDefault ? 2 : 1; }
     void PressTakesFocus() override;

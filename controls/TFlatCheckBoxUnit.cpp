@@ -87,15 +87,8 @@ void TFlatCheckBox::Paint(TCanvas& canvas)
         fill = FColorDown;
     canvas.FillRect(box, fill);
 
-    if (FChecked) {
-        const TColor tick = Enabled() ? FColorCheck : clBtnShadow;
-        // Each line from its first point up to but not including its second,
-        // relative to the box.
-        static constexpr int kTick[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9},
-                                            {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
-        for (const auto& l : kTick)
-            canvas.Line(box.left + l[0], box.top + l[1], box.left + l[2], box.top + l[3], tick);
-    }
+    if (FChecked)
+        DrawTick(canvas, box.left, box.top, Enabled() ? FColorCheck : clBtnShadow);
     canvas.FrameRect(box, FColorBorder);
 
     RECT text;

@@ -67,13 +67,8 @@ void TFlatCheckListBox::PaintRow(TCanvas& canvas, const RECT& row, int index)
         PaintRowHighlight(canvas, row);
     const RECT box = CheckBoxRect(row);
     canvas.FillRect(box, ColorItemsRect());
-    if (Marked(index)) {
-        // The tick of the flat check box, line ends exclusive.
-        static constexpr int kTick[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9},
-                                            {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
-        for (const auto& l : kTick)
-            canvas.Line(box.left + l[0], box.top + l[1], box.left + l[2], box.top + l[3], FColorCheck);
-    }
+    if (Marked(index))
+        DrawTick(canvas, box.left, box.top, FColorCheck);
     canvas.FrameRect(box, ColorBorder());
     PaintRowText(canvas, row, index, 19);
 }

@@ -14,7 +14,7 @@ constexpr int kDefaultItemHeight = 13;
 
 } // namespace
 
-TFlatComboBox::TFlatComboBox(TComponent* owner) : TCustomComboBox(owner) {}
+TFlatComboBox::TFlatComboBox(TComponent* owner) : TAdvColorControl<TCustomComboBox>(owner) {}
 
 void TFlatComboBox::CreateParams(TCreateParams& params)
 {
@@ -50,35 +50,16 @@ void TFlatComboBox::SetColorBorder(TColor color)
 
 void TFlatComboBox::SetAdvColorBorder(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorBorder)
-        return;
-    FAdvColorBorder = percent;
-    CalcAdvColors();
-    Invalidate();
+    SetAdvPercent(FAdvColorBorder, percent);
 }
 
 void TFlatComboBox::SetAdvColorArrowBackground(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorArrowBackground)
-        return;
-    FAdvColorArrowBackground = percent;
-    CalcAdvColors();
-    Invalidate();
+    SetAdvPercent(FAdvColorArrowBackground, percent);
 }
 
-void TFlatComboBox::SetUseAdvColors(bool value)
+void TFlatComboBox::DeriveAdvColors()
 {
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatComboBox::CalcAdvColors()
-{
-    if (!FUseAdvColors)
-        return;
     const TColor base = FParent ? FParent->Color() : FColor;
     FColorBorder = CalcAdvancedColor(base, FColorBorder, FAdvColorBorder, darken);
     FColorArrowBackground = CalcAdvancedColor(base, FColorArrowBackground, FAdvColorArrowBackground, darken);
@@ -87,7 +68,7 @@ void TFlatComboBox::CalcAdvColors()
 void TFlatComboBox::ParentColorChanged()
 {
     TCustomComboBox::ParentColorChanged();
-    if (FUseAdvColors) {
+    if (UseAdvColors()) {
         CalcAdvColors();
         Invalidate();
     }

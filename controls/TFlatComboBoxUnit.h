@@ -2,9 +2,10 @@
 // drop-down button and a list whose height follows its items.
 #pragma once
 
+#include "controls/AdvColors.h"
 #include "framework/StdCombo.h"
 
-class TFlatComboBox : public TCustomComboBox {
+class TFlatComboBox : public TAdvColorControl<TCustomComboBox> {
 public:
     explicit TFlatComboBox(TComponent* owner);
 
@@ -18,10 +19,6 @@ public:
     void SetAdvColorBorder(int percent);
     int AdvColorArrowBackground() const { return FAdvColorArrowBackground; }
     void SetAdvColorArrowBackground(int percent);
-    // Border and button colours derived from the parent's colour; the
-    // combo box keeps its own Color.
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
 
     // min(DropDownCount, items) rows of ItemHeight (owner-drawn) or of the
     // font's character height * 9/8 - 2, plus 4; 10 for an empty list.
@@ -47,7 +44,10 @@ protected:
     void FontChanged() override;
 
 private:
-    void CalcAdvColors();
+    // Border and button background darker than the parent's colour; the
+    // combo box keeps its own Color.
+    void DeriveAdvColors() override;
+    bool FollowsParentColor() const override { return false; }
     void PlaceEdit();
     void DrawArrow(TCanvas& canvas, const RECT& button) const;
     LRESULT HandleFlatPaint();
@@ -57,5 +57,4 @@ private:
     TColor FColorBorder = RGBColor(0xA0, 0x96, 0x83);
     int FAdvColorBorder = 50;
     int FAdvColorArrowBackground = 10;
-    bool FUseAdvColors = false;
 };

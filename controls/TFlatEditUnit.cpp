@@ -17,7 +17,7 @@ bool IsFlatEdit(HWND wnd)
 
 } // namespace
 
-TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TCustomEdit(owner)
+TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TAdvColorControl<TCustomEdit>(owner)
 {
     FWidth = 121;
     FHeight = 19;
@@ -65,37 +65,16 @@ void TCustomFlatEdit::SetColorFlat(TColor color)
 
 void TCustomFlatEdit::SetAdvColorFocused(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorFocused)
-        return;
-    FAdvColorFocused = percent;
-    CalcAdvColors();
-    RedrawLook(GetFocus());
+    SetAdvPercent(FAdvColorFocused, percent);
 }
 
 void TCustomFlatEdit::SetAdvColorBorder(int percent)
 {
-    if (percent < 0 || percent > 100 || percent == FAdvColorBorder)
-        return;
-    FAdvColorBorder = percent;
-    CalcAdvColors();
-    RedrawLook(GetFocus());
+    SetAdvPercent(FAdvColorBorder, percent);
 }
 
-void TCustomFlatEdit::SetUseAdvColors(bool value)
+void TCustomFlatEdit::DeriveAdvColors()
 {
-    if (value == FUseAdvColors)
-        return;
-    FUseAdvColors = value;
-    // Derived colours come from the parent's colour, so follow it.
-    SetParentColor(value);
-    CalcAdvColors();
-    RedrawLook(GetFocus());
-}
-
-void TCustomFlatEdit::CalcAdvColors()
-{
-    if (!FUseAdvColors)
-        return;
     FColorFocused = CalcAdvancedColor(FColorFlat, FColorFocused, FAdvColorFocused, lighten);
     FColorBorder = CalcAdvancedColor(FColorFlat, FColorBorder, FAdvColorBorder, darken);
 }
@@ -132,7 +111,7 @@ TColor TCustomFlatEdit::BackgroundColor() const
 void TCustomFlatEdit::MouseEnter()
 {
     // A window of another program in front: no hover look.
-    if (FEnabled && !FMouseIn && Application() && Application()->ActiveWindow()) {
+    if (FEnabled && !FMouseIn && Application()->ActiveWindow()) {
         FMouseIn = true;
         RedrawLook(GetFocus());
     }

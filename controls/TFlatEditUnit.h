@@ -2,9 +2,10 @@
 // system edit, flat while idle and lit while focused or under the pointer.
 #pragma once
 
+#include "controls/AdvColors.h"
 #include "framework/StdEdit.h"
 
-class TCustomFlatEdit : public TCustomEdit {
+class TCustomFlatEdit : public TAdvColorControl<TCustomEdit> {
 public:
     explicit TCustomFlatEdit(TComponent* owner);
 
@@ -19,8 +20,6 @@ public:
     void SetAdvColorFocused(int percent);
     int AdvColorBorder() const { return FAdvColorBorder; }
     void SetAdvColorBorder(int percent);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool value);
 
     // Whether the edit shows its focused look (focus, or hover while the
     // focus is on no other flat edit).
@@ -48,7 +47,9 @@ private:
     // Works out the look with focus as the window holding the focus, and
     // has frame and background redrawn.
     void RedrawLook(HWND focus);
-    void CalcAdvColors();
+    // Focused lighter and border darker than ColorFlat.
+    void DeriveAdvColors() override;
+    void ShowAdvColors() override { RedrawLook(GetFocus()); }
     void AdjustHeight();
     void PaintNonClient();
 
@@ -57,7 +58,6 @@ private:
     TColor FColorFlat = RGBColor(0xEB, 0xEA, 0xE1);
     int FAdvColorFocused = 10;
     int FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
     bool FMouseIn = false;
     bool FFocusedLook = false;
 };

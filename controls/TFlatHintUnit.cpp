@@ -42,8 +42,6 @@ void InstallHintWindowClass(THintWindowFactory factory)
 
 TFlatHint::TFlatHint(TComponent* owner) : TComponent(owner), FColorArrowBackground(RGBColor(0xFF, 0xD2, 0x53))
 {
-    if (Designing())
-        return;
     TApplication* app = Application();
     app->HintWindowClass = [](TComponent* o) -> THintWindow* { return new TFlatHintWindow(o); };
     app->SetShowHint(false);
@@ -56,8 +54,6 @@ TFlatHint::TFlatHint(TComponent* owner) : TComponent(owner), FColorArrowBackgrou
 
 TFlatHint::~TFlatHint()
 {
-    if (Designing())
-        return;
     // The application must not call into a destroyed handler.
     Application()->OnShowHint = nullptr;
     InstallHintWindowClass([](TComponent* o) { return new THintWindow(o); });

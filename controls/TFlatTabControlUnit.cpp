@@ -1,24 +1,11 @@
 #include "controls/TFlatTabControlUnit.h"
 
 #include "controls/FlatUtilitys.h"
+#include "framework/SysUtils.h"
 
 #include <algorithm>
 
 namespace {
-
-// Texts are trimmed like the captions the layouts give: blanks and control
-// characters at both ends go.
-std::string TrimBlanks(const std::string& s)
-{
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    size_t first = 0;
-    size_t last = s.size();
-    while (first < last && blank(s[first]))
-        ++first;
-    while (last > first && blank(s[last - 1]))
-        --last;
-    return s.substr(first, last - first);
-}
 
 // A tab is measured without its first "&": the accelerator mark takes no
 // room, and of a doubled "&&" one ampersand shows.
@@ -126,7 +113,7 @@ void TFlatTabControl::SetTabs(const std::vector<std::string>& tabs)
 {
     FTabs.clear();
     for (const std::string& tab : tabs)
-        FTabs.push_back(TrimBlanks(tab));
+        FTabs.push_back(Trim(tab));   // as the layouts' captions are
     LayoutChanged();
     const int last = std::max(static_cast<int>(FTabs.size()) - 1, 0);
     if (FActiveTab > last)

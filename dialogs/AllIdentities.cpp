@@ -201,9 +201,6 @@ const Row kPages[] = {
      .onClick = &D::chkHotMailClick},
 };
 
-constexpr RootCode kUser = 1;
-constexpr RootCode kMachine = 2;
-constexpr RootCode kClasses = 3;
 constexpr const char* kOE = "Software\\Microsoft\\Outlook Express";
 
 // The nine settings in the order they are written.
@@ -214,31 +211,31 @@ struct CatalogRow {
 };
 
 const CatalogRow kCatalog[] = {
-    {{.title = "Grafik der Symbolleiste", .root = kUser, .key = "Software\\Microsoft\\Internet Explorer\\Toolbar",
+    {{.title = "Grafik der Symbolleiste", .root = rcCurrentUser, .key = "Software\\Microsoft\\Internet Explorer\\Toolbar",
       .value = "smBrandBitmap", .sense = TSense::Text, .expand = true, .deleteText = kStandard},
      nullptr, &D::edGrafik},
-    {{.title = "Signalton für neue E-Mails", .root = kUser, .key = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current",
+    {{.title = "Signalton für neue E-Mails", .root = rcCurrentUser, .key = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current",
       .value = "", .sense = TSense::Text, .expand = true},
      nullptr, &D::edSound},
-    {{.title = "Kontakte in MS Outlook und Outlook Express verwenden", .root = kUser, .key = "Software\\Microsoft\\WAB\\WAB4",
+    {{.title = "Kontakte in MS Outlook und Outlook Express verwenden", .root = rcCurrentUser, .key = "Software\\Microsoft\\WAB\\WAB4",
       .value = "UseOutlook", .sense = TSense::Direct, .absent = 0},
      &D::ChkUseOutlook, nullptr},
-    {{.title = "Messenger deaktivieren", .root = kMachine, .key = kOE, .value = "Hide Messenger", .sense = TSense::Is,
+    {{.title = "Messenger deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "Hide Messenger", .sense = TSense::Is,
       .arg = 2, .checked = Writes(2), .unchecked = kDeleteValue},
      &D::chkMessenger, nullptr},
-    {{.title = "E-Mail-Konten schützen", .root = kMachine, .key = kOE, .value = "No Modify Accts",
+    {{.title = "E-Mail-Konten schützen", .root = rcLocalMachine, .key = kOE, .value = "No Modify Accts",
       .sense = TSense::Direct, .absent = 0},
      &D::ChkSaveKonto, nullptr},
-    {{.title = "E-Mail-Anhänge blockieren", .root = kMachine, .key = kOE, .value = "BlockExeAttachments",
+    {{.title = "E-Mail-Anhänge blockieren", .root = rcLocalMachine, .key = kOE, .value = "BlockExeAttachments",
       .sense = TSense::Direct, .absent = 0},
      &D::ChkAttachments, nullptr},
-    {{.title = "\"Neu - Outlook Express Mail-Nachricht\" im Kontextmenü", .root = kClasses, .key = ".eml\\ShellNew",
+    {{.title = "\"Neu - Outlook Express Mail-Nachricht\" im Kontextmenü", .root = rcClassesRoot, .key = ".eml\\ShellNew",
       .value = "FileName", .sense = TSense::NonEmpty, .checked = kRunAction, .unchecked = kRunAction},
      &D::chkMailKontext, nullptr},
-    {{.title = "Hotmail deaktivieren", .root = kMachine, .key = kOE, .value = "Disable Hotmail", .sense = TSense::IsNot,
+    {{.title = "Hotmail deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "Disable Hotmail", .sense = TSense::IsNot,
       .arg = 2, .checked = Writes(1), .unchecked = Writes(2)},
      &D::chkHotMail, nullptr},
-    {{.title = "HTTP-Mailkonten deaktivieren", .root = kMachine, .key = kOE, .value = "HTTP Mail Enabled",
+    {{.title = "HTTP-Mailkonten deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "HTTP Mail Enabled",
       .sense = TSense::IsNot, .arg = 1, .checked = Writes(0), .unchecked = Writes(1)},
      &D::chkHTTPMail, nullptr},
 };

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr RootCode kClassesRoot = 3;
 constexpr const char* kShellNewKey = ".eml\\ShellNew";
 
 } // namespace
@@ -40,14 +39,14 @@ std::string InstallMailTemplate(const std::string& templatesFolder)
         return "der Vorlagen-Ordner des Benutzers ist nicht bekannt";
     WriteWholeFile(path, MailTemplateBytes());
     LONG code = ERROR_SUCCESS;
-    if (!WriteRegString(kClassesRoot, kShellNewKey, "FileName", path, &code))
+    if (!WriteRegString(rcClassesRoot, kShellNewKey, "FileName", path, &code))
         return RefusalText(code);
     return {};
 }
 
 std::string RemoveMailTemplate(const std::string& templatesFolder)
 {
-    DeleteRegKey(kClassesRoot, ".eml", "ShellNew");
+    DeleteRegKey(rcClassesRoot, ".eml", "ShellNew");
     TRegistry reg(KEY_READ);
     reg.SetRootKey(HKEY_CLASSES_ROOT);
     if (reg.KeyExists(kShellNewKey))

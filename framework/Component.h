@@ -26,10 +26,6 @@ public:
     // Finds an owned component by name, or nullptr.
     TComponent* FindComponent(const std::string& name) const;
 
-    // The program never runs inside a form designer; components that behave
-    // differently while being designed ask this.
-    bool Designing() const { return false; }
-
     // True while a window's layout is being placed (see framework/Layout.h);
     // rules that react to property changes made by the user hold back then.
     bool Loading() const { return FLoading; }

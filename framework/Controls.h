@@ -245,7 +245,6 @@ public:
     bool Focused() const;
     virtual void SetFocus();
 
-    void SetParent(TWinControl* parent) override;
     void SetBounds(int left, int top, int width, int height) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
@@ -317,6 +316,26 @@ private:
     void AnchorChildren(int oldWidth, int oldHeight);
     void UpdateBoundsFromWindow();
 
+    // The message handlers of WndProc, one per message.
+    LRESULT WMEraseBkgnd(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMMouseLeave(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMCaptureChanged(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMKeyDown(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMKeyUp(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMChar(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMSysChar(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMSetFocus(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMKillFocus(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMWindowPosChanged(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMCommand(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WMSysColorChange(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The procedure of the system class the control builds on, or nullptr;
+    // kept here so that no message has to look it up by class name.
+    WNDPROC FSystemProc = nullptr;
     TControl* FCaptureControl = nullptr;
     CachedBrush FCtlBrush;
     std::vector<TWinControl*> FTabList;

@@ -2,6 +2,7 @@
 // the screen (cursor table).
 #pragma once
 
+#include "framework/Barrier.h"
 #include "framework/Controls.h"
 
 #include <functional>
@@ -64,12 +65,14 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
 
 private:
+    LRESULT WMClose();
+    LRESULT WMActivate(UINT msg, WPARAM wParam, LPARAM lParam);
+
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
     int FModalResult = mrNone;
@@ -121,7 +124,6 @@ public:
     TApplication();
     ~TApplication() override;
 
-    void Initialize() {}
     // Creates a form; the first one made becomes the main form.
     template <typename T>
     T* CreateForm()
@@ -206,5 +208,3 @@ private:
 // The program's one application and screen; made on first use.
 TApplication* Application();
 TScreen* Screen();
-// The exception barrier of every window procedure ends here.
-void HandleApplicationException(const std::exception& e);

@@ -162,19 +162,6 @@ void TCustomComboBox::SetItemIndex(int index)
         FCaption = index >= 0 ? FItems[index] : std::string();
 }
 
-namespace {
-
-std::string WindowText(HWND wnd)
-{
-    const int length = GetWindowTextLengthA(wnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(wnd, text.data(), length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
-} // namespace
-
 std::string TCustomComboBox::Text() const
 {
     if (IsListStyle()) {

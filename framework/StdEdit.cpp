@@ -1,6 +1,7 @@
 #include "framework/StdEdit.h"
 
 #include "framework/Forms.h"
+#include "framework/SysUtils.h"
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
 {
@@ -47,11 +48,7 @@ std::string TCustomEdit::Text() const
 {
     if (!FHandle)
         return FCaption;
-    const int length = GetWindowTextLengthA(FHandle);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(FHandle, text.data(), length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
+    return WindowText(FHandle);
 }
 
 void TCustomEdit::SetCaption(const std::string& caption)

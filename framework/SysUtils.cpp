@@ -344,13 +344,11 @@ std::string ModuleFileName(HMODULE module)
     }
 }
 
-std::string SystemErrorMessage(DWORD code)
+std::string WindowText(HWND wnd)
 {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result = length > 0 && text ? std::string(text, length) : std::string();
-    if (text)
-        LocalFree(text);
-    return result;
+    const int length = GetWindowTextLengthA(wnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(wnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
 }

@@ -44,5 +44,5 @@ std::string ExcludeTrailingBackslash(const std::string& path);
 // The running program's own file name.
 std::string ModuleFileName(HMODULE module = nullptr);
 
-// The system's text for a Win32 error code (FormatMessage), or empty.
-std::string SystemErrorMessage(DWORD code);
+// A window's text as it is now (what the user typed into an edit).
+std::string WindowText(HWND wnd);

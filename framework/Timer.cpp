@@ -1,7 +1,6 @@
 #include "framework/Timer.h"
 
-#include "framework/Exceptions.h"
-#include "framework/Forms.h"
+#include "framework/Barrier.h"
 
 #include <map>
 
@@ -23,15 +22,8 @@ LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_TIMER) {
         auto it = Timers().find(wParam);
-        if (it != Timers().end()) {
-            try {
-                it->second->Tick();
-            } catch (const std::exception& e) {
-                HandleApplicationException(e);
-            } catch (...) {
-                HandleApplicationException(Exception("Unbekannter Fehler"));
-            }
-        }
+        if (it != Timers().end())
+            Guarded([&] { it->second->Tick(); });
         return 0;
     }
     return DefWindowProcA(wnd, msg, wParam, lParam);
@@ -95,4 +87,27 @@ void TTimer::Tick()
 {
     if (FEnabled && OnTimer)
         OnTimer(this);
+}
+
+// ---------------------------------------------------------------- TSharedTimer
+
+TSharedTimer::TSharedTimer(unsigned interval, std::function<void()> onTick)
+    : FInterval(interval), FOnTick(std::move(onTick))
+{
+}
+
+void TSharedTimer::Attach()
+{
+    if (FUsers++ > 0)
+        return;
+    FTimer = std::make_unique<TTimer>();
+    FTimer->SetEnabled(false);
+    FTimer->SetInterval(FInterval);
+    FTimer->OnTimer = [this](TObject*) { FOnTick(); };
+}
+
+void TSharedTimer::Detach()
+{
+    if (FUsers > 0 && --FUsers == 0)
+        FTimer.reset();
 }

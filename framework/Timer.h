@@ -5,6 +5,9 @@
 
 #include "framework/Controls.h"
 
+#include <functional>
+#include <memory>
+
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* owner = nullptr);
@@ -29,4 +32,24 @@ private:
     unsigned FInterval = 1000;
     UINT_PTR FId;
     bool FRunning = false;
+};
+
+// A timer that every instance of one control class shares: made, disabled,
+// when the first instance attaches and freed when the last one detaches.
+class TSharedTimer {
+public:
+    TSharedTimer(unsigned interval, std::function<void()> onTick);
+    TSharedTimer(const TSharedTimer&) = delete;
+    TSharedTimer& operator=(const TSharedTimer&) = delete;
+
+    void Attach();
+    void Detach();
+    // nullptr while no instance is attached.
+    TTimer* Timer() const { return FTimer.get(); }
+
+private:
+    std::unique_ptr<TTimer> FTimer;
+    int FUsers = 0;
+    unsigned FInterval;
+    std::function<void()> FOnTick;
 };

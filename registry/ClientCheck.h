@@ -1,14 +1,20 @@
-// The guards the main window runs before it opens a settings dialog: the mail
-// client must be installed in version 5 or later, and it must not be running,
-// since a running client writes its own values back when it closes.
+// What the registry and the desktop tell about the mail client: whether it is
+// installed in a version the program supports, and whether it is running (a
+// running client writes its own values back when it closes). Nothing here
+// speaks to the user; the main window turns the findings into messages.
 #pragma once
 
-// True when the client is installed with a major version of 5 or more;
-// otherwise a message has been shown and the result is false. A version value
-// of the wrong type or one that does not start with a digit raises.
-bool CheckClientInstalled();
+enum class TClientInstall {
+    Installed,      // major version 5 or later
+    NotInstalled,   // no version key
+    TooOld,         // version 4: no "Current" value, an empty one, or a major version below 5
+};
 
-// True, after a message, when a window of the client's main window class
-// exists (hidden or minimised ones count). The main window's ClientIsRunning
-// is this check.
-bool ClientWindowRunning();
+// Reads "Current" below the client's version key. Only its first character,
+// the major version, counts. A value of the wrong type or one that does not
+// start with a digit raises.
+TClientInstall ReadClientInstall();
+
+// True when a window of the client's main window class exists (hidden or
+// minimised ones count).
+bool ClientWindowExists();

@@ -7,9 +7,9 @@
 HKEY RootKeyOf(RootCode root)
 {
     switch (root) {
-    case 2:
+    case rcLocalMachine:
         return HKEY_LOCAL_MACHINE;
-    case 3:
+    case rcClassesRoot:
         return HKEY_CLASSES_ROOT;
     default:
         return HKEY_CURRENT_USER;
@@ -18,12 +18,12 @@ HKEY RootKeyOf(RootCode root)
 
 namespace {
 
-// A fresh registry object per call; codes other than 1 to 3 keep the object's
-// own default root.
+// A fresh registry object per call; codes other than the three named ones
+// keep the object's own default root.
 std::unique_ptr<TRegistry> NewRegistry(RootCode root, REGSAM access)
 {
     auto reg = std::make_unique<TRegistry>(access);
-    if (root >= 1 && root <= 3)
+    if (root >= rcCurrentUser && root <= rcClassesRoot)
         reg->SetRootKey(RootKeyOf(root));
     return reg;
 }

@@ -13,8 +13,12 @@
 #include <vector>
 
 // Hive selector: 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE, 3 HKEY_CLASSES_ROOT,
-// anything else HKEY_CURRENT_USER.
+// anything else HKEY_CURRENT_USER. The numbers are what the setting tables
+// store; callers name them.
 using RootCode = std::uint8_t;
+inline constexpr RootCode rcCurrentUser = 1;
+inline constexpr RootCode rcLocalMachine = 2;
+inline constexpr RootCode rcClassesRoot = 3;
 
 HKEY RootKeyOf(RootCode root);
 

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr RootCode kUser = 1;
 
 // What a user's toggle does to a box: 1 or 0.
 void Flip(TFlatCheckBox* box)
@@ -29,7 +28,7 @@ struct Catalog : zvtest::FormFixture {
     // A row below the sandbox key "k".
     TSetting& AddCheck(TSettingSpec spec)
     {
-        spec.root = kUser;
+        spec.root = rcCurrentUser;
         spec.key = "k";
         TSetting s{.spec = spec};
         s.check = Make<TFlatCheckBox>(0, 0);
@@ -38,7 +37,7 @@ struct Catalog : zvtest::FormFixture {
     }
     TSetting& AddEdit(TSettingSpec spec)
     {
-        spec.root = kUser;
+        spec.root = rcCurrentUser;
         spec.key = "k";
         TSetting s{.spec = spec};
         s.edit = Make<TFlatEdit>(0, 0);

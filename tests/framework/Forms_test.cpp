@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 // A windowless control that counts what reaches it.
@@ -91,6 +94,49 @@ TEST_F(FormFixture, ExceptionInAHandlerIsShownWithStopIconAndTheProgramGoesOn)
     EXPECT_TRUE(IsWindow(wnd));
 }
 
+TEST_F(FormFixture, WindowProcedureAndTimerShareOneBarrierThatAlsoStopsForeignThrows)
+{
+    auto* probe = new Probe(form);
+    probe->SetParent(form);
+    probe->SetBounds(0, 0, 50, 50);
+    TTimer timer;
+    timer.SetInterval(100000);
+    std::function<void()> thrower;
+    probe->OnClick = [&](TObject*) { thrower(); };
+    timer.OnTimer = [&](TObject*) { thrower(); };
+    const std::function<void()> viaWindow = [&] { zvtest::Click(form->Handle(), 5, 5); };
+    const std::function<void()> viaTimer = [&] { SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0); };
+    // The path a handler runs on, what it throws, and what the user sees.
+    struct Case {
+        const char* path;
+        const std::function<void()>& drive;
+        std::function<void()> thrower;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"window", viaWindow, [] { throw EConvertError("'x' ist kein gültiger Integerwert"); }, "'x' ist kein gültiger Integerwert"},
+        {"window", viaWindow, [] { throw 42; }, "Unbekannter Fehler"},
+        {"timer", viaTimer, [] { throw ERegistryException("Konnte Daten für 'a' nicht setzen"); }, "Konnte Daten für 'a' nicht setzen"},
+        {"timer", viaTimer, [] { throw std::string("kein std::exception"); }, "Unbekannter Fehler"},
+    };
+    for (const Case& c : cases) {
+        MessageBoxRecorder boxes;
+        thrower = c.thrower;
+        c.drive();
+        ASSERT_EQ(boxes.Boxes.size(), 1u) << c.path << ": " << c.shown;
+        EXPECT_EQ(boxes.Boxes[0].text, c.shown) << c.path;
+        EXPECT_EQ(boxes.Boxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP)) << c.path;
+    }
+    // Both paths still run afterwards.
+    int runs = 0;
+    thrower = [&] { ++runs; };
+    MessageBoxRecorder boxes;
+    viaWindow();
+    viaTimer();
+    EXPECT_EQ(runs, 2);
+    EXPECT_TRUE(boxes.Boxes.empty());
+}
+
 TEST_F(FormFixture, ShowModalEndsWithTheModalResultAndReenablesOthers)
 {
     TForm other(nullptr);
@@ -119,19 +165,42 @@ TEST_F(FormFixture, CloseDuringModalShowingGivesCancel)
     EXPECT_EQ(form->ShowModal(), mrCancel);
 }
 
-TEST_F(FormFixture, ClientSizeAndCentringOfABorderlessForm)
+TEST_F(FormFixture, ClientSizeAndCentringOnTheScreenNotInTheWorkArea)
 {
-    form->SetClientSize(450, 350);
-    form->SetPosition(poScreenCenter);
-    form->Show();
-    RECT client;
-    GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, 450);
-    EXPECT_EQ(client.bottom, 350);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(form->Left(), work.left + (work.right - work.left - 450) / 2);
-    EXPECT_EQ(form->Top(), work.top + (work.bottom - work.top - 350) / 2);
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    // A taskbar along the top and the left: the work area's centre lies
+    // elsewhere than the screen's.
+    RECT shifted{120, 90, screenWidth, screenHeight};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &shifted, 0));
+    struct RestoreWorkArea {
+        RECT r;
+        ~RestoreWorkArea() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &r, 0); }
+    } restore{work};
+    RECT now;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &now, 0));
+    ASSERT_EQ(now.left, 120) << "the work area could not be moved";
+
+    // Sizes of both parities: the odd rest goes to the right and bottom.
+    const std::pair<int, int> sizes[] = {{450, 350}, {451, 349}};
+    for (const auto& [width, height] : sizes) {
+        TForm shown(nullptr);
+        shown.SetBorderStyle(bsNone);
+        shown.SetClientSize(width, height);
+        shown.SetPosition(poScreenCenter);
+        shown.Show();
+        RECT client, window;
+        GetClientRect(shown.Handle(), &client);
+        GetWindowRect(shown.Handle(), &window);
+        EXPECT_EQ(client.right, width);
+        EXPECT_EQ(client.bottom, height);
+        EXPECT_EQ(window.left, (screenWidth - width) / 2) << width;
+        EXPECT_EQ(window.top, (screenHeight - height) / 2) << height;
+        EXPECT_EQ(shown.Left(), window.left);
+        EXPECT_EQ(shown.Top(), window.top);
+    }
 }
 
 TEST_F(FormFixture, GraphicChildrenArePaintedByTheirParent)
@@ -164,6 +233,32 @@ TEST(Timer, TickRunsOnTimerOnlyWhileEnabled)
     timer.SetEnabled(false);
     SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer.Id(), 0);
     EXPECT_EQ(ticks, 1);
+}
+
+TEST(SharedTimer, LivesFromTheFirstToTheLastUserAndStartsDisabled)
+{
+    int ticks = 0;
+    TSharedTimer shared(250, [&] { ++ticks; });
+    EXPECT_EQ(shared.Timer(), nullptr);
+    shared.Attach();
+    TTimer* first = shared.Timer();
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(first->Enabled());
+    EXPECT_EQ(first->Interval(), 250u);
+    shared.Attach();
+    EXPECT_EQ(shared.Timer(), first) << "one timer for all users";
+    first->SetEnabled(true);
+    SendMessageA(TTimer::WindowHandle(), WM_TIMER, first->Id(), 0);
+    EXPECT_EQ(ticks, 1);
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), first) << "a user is left";
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), nullptr);
+    shared.Detach();   // one too many must not bring back a count below zero
+    shared.Attach();
+    ASSERT_NE(shared.Timer(), nullptr);
+    shared.Detach();
+    EXPECT_EQ(shared.Timer(), nullptr);
 }
 
 TEST(Accelerators, CaptionMarks)

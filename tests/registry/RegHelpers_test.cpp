@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr RootCode HKCU = 1;
+constexpr RootCode HKCU = rcCurrentUser;
 
 std::vector<std::string> EnumKeys(HKEY root, const std::string& path)
 {
@@ -32,6 +32,18 @@ void CreateVolatileKey(HKEY root, const std::string& path)
 }
 
 } // namespace
+
+TEST(RootCode, NamedCodesKeepTheStoredNumbersAndUnknownOnesMeanTheCurrentUser)
+{
+    // Setting tables store the numbers, so the names must not drift from them.
+    const std::pair<RootCode, HKEY> cases[] = {
+        {rcCurrentUser, HKEY_CURRENT_USER}, {rcLocalMachine, HKEY_LOCAL_MACHINE}, {rcClassesRoot, HKEY_CLASSES_ROOT},
+        {1, HKEY_CURRENT_USER},             {2, HKEY_LOCAL_MACHINE},              {3, HKEY_CLASSES_ROOT},
+        {0, HKEY_CURRENT_USER},             {4, HKEY_CURRENT_USER},               {255, HKEY_CURRENT_USER},
+    };
+    for (const auto& [code, hive] : cases)
+        EXPECT_EQ(RootKeyOf(code), hive) << int(code);
+}
 
 TEST(RegHelpersRead, StringsIntegersAbsenceAndErrors)
 {

@@ -5,7 +5,6 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    Application()->Initialize();
     Application()->CreateForm<TMainDlg>();
     Application()->Run();
     return 0;
