@@ -377,6 +377,15 @@ void TFlatButtonCore<TBase>::Paint(TCanvas& canvas)
     canvas.Font = this->Font();
     const RECT client = this->ClientRect();
     const COLORREF transparent = FGlyph.Empty() ? CLR_INVALID : FGlyph.Pixel(0, FGlyph.Height() - 1);
+
+    // A state left over from before enabling or disabling is put right first:
+    // the content offset below depends on it.
+    if (!this->Enabled()) {
+        FState = bsDisabled;
+        FDragging = false;
+    } else if (FState == bsDisabled) {
+        FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
+    }
     const int shift = FState == bsDown || FState == bsExclusive ? 1 : 0;
 
     SIZE glyphSize{0, 0};
@@ -390,14 +399,6 @@ void TFlatButtonCore<TBase>::Paint(TCanvas& canvas)
         textSize = {r.right - r.left, r.bottom - r.top};
     }
     const TButtonContentLayout layout = CalcButtonLayout(client, {shift, shift}, glyphSize, textSize, FLayout, FMargin, FSpacing);
-
-    // A state left over from before enabling or disabling is put right.
-    if (!this->Enabled()) {
-        FState = bsDisabled;
-        FDragging = false;
-    } else if (FState == bsDisabled) {
-        FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
-    }
 
     const TColor color = this->Color();
     bool fill = true;

@@ -4,6 +4,7 @@
 #include "framework/Timer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 // ---------------------------------------------------------------- TScrollRepeatTimer
 
@@ -100,7 +101,14 @@ void TFlatListBoxBase::ItemsChanged()
 {
     if (FEnabled)
         FMarks.reset();
+    // A shrunk list must not leave blank rows above its end in view.
+    ClampTopIndex();
     Invalidate();
+}
+
+void TFlatListBoxBase::ClampTopIndex()
+{
+    FTopIndex = std::clamp(FTopIndex, 0, std::max(FItems.Count() - FVisibleCount, 0));
 }
 
 void TFlatListBoxBase::SetMarked(int index, bool value)
@@ -307,18 +315,28 @@ void TFlatListBoxBase::KeyDown(WORD& key, TShiftState shift)
     Invalidate();
 }
 
-void TFlatListBoxBase::MouseWheel(WPARAM wParam)
+void TFlatListBoxBase::MouseWheel(int delta)
 {
-    UINT lines = 0;
-    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    // "Scroll a page per notch" is a page here as well.
-    const int step = (lines == 0 || lines == WHEEL_PAGESCROLL) ? FVisibleCount : static_cast<int>(lines);
-    // Only whole single notches scroll; the drivers of the time sent +-120.
-    const BYTE notch = LOBYTE(HIWORD(wParam));
-    if (notch == 0x88)
-        ScrollDownBy(step);
-    else if (notch == 0x78)
-        ScrollUpBy(step);
+    // Fine-grained wheels and touchpads send parts of a notch: sum them up,
+    // and start afresh when the wheel turns the other way.
+    if ((delta < 0) != (FWheelDelta < 0))
+        FWheelDelta = 0;
+    FWheelDelta += delta;
+    const int notches = FWheelDelta / WHEEL_DELTA;
+    FWheelDelta -= notches * WHEEL_DELTA;
+    if (notches != 0) {
+        UINT lines = 0;
+        SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        // "Scroll a page per notch" is a page here as well.
+        const int step = (lines == 0 || lines == WHEEL_PAGESCROLL) ? FVisibleCount : static_cast<int>(lines);
+        // Towards the user (negative) scrolls down.
+        for (int i = 0; i < std::abs(notches); ++i) {
+            if (notches < 0)
+                ScrollDownBy(step);
+            else
+                ScrollUpBy(step);
+        }
+    }
     Invalidate();
 }
 
@@ -326,11 +344,12 @@ LRESULT TFlatListBoxBase::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_MOUSEWHEEL:
-        MouseWheel(wParam);
+        MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
     default:
         if (msg == WheelRollMessage()) {
-            MouseWheel(wParam);
+            // The old drivers pass the delta as the whole wParam.
+            MouseWheel(static_cast<int>(static_cast<INT_PTR>(wParam)));
             return 0;
         }
         return TFlatBorderColorControl::WndProc(msg, wParam, lParam);

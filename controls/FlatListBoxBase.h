@@ -132,7 +132,10 @@ private:
     void ScrollDownBy(int step);
     void StartRepeat(bool up);
     void RepeatTick();
-    void MouseWheel(WPARAM wParam);
+    // delta: signed, WHEEL_DELTA per notch.
+    void MouseWheel(int delta);
+    // TopIndex within 0 .. count - VisibleCount.
+    void ClampTopIndex();
     void PaintArrow(TCanvas& canvas, std::vector<TPoint> points, bool active) const;
 
     TScrollRepeatTimer& FRepeat;
@@ -150,5 +153,7 @@ private:
     int FTopIndex = 0;
     int FVisibleCount = 0;
     bool FRepeatUp = false;
+    // The part of a wheel notch not scrolled yet.
+    int FWheelDelta = 0;
     bool FClickPending = false;
 };

@@ -111,6 +111,9 @@ void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
     if (button == mbLeft && Enabled()) {
         if (CanFocus())
             SetFocus();
+        // The first click into an inactive window comes without a move, and
+        // a lost focus ended the tracking: the press says where the pointer is.
+        HoverTracker().Recheck(*this);
         FPressed = true;
         Invalidate();
     }
@@ -125,12 +128,14 @@ void TFlatCheckBox::MouseMove(TShiftState shift, int x, int y)
 
 void TFlatCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == mbLeft && Enabled()) {
+    if (button == mbLeft && Enabled() && FPressed) {
         FPressed = false;
-        // Whether the release counts is the hover state's call: a press held
-        // while the pointer wanders off keeps the box entered.
-        if (FMouseIn)
+        // Where the button comes up decides, not the hover look, which a held
+        // press keeps while the pointer wanders off.
+        if (ContainsPoint(x, y))
             Toggle();
+        // The leave put off while pressed happens now.
+        HoverTracker().Recheck(*this);
         Invalidate();
     }
     TFlatColorControl<TCustomControl>::MouseUp(button, shift, x, y);
@@ -162,7 +167,11 @@ void TFlatCheckBox::DoEnter()
 
 void TFlatCheckBox::DoExit()
 {
+    // The hover ends with the focus; it comes back on the next move or press
+    // over the box, which only happens while the box is not the tracked one.
     FMouseIn = false;
+    FPressed = false;
+    HoverTracker().StopTracking(*this);
     Invalidate();
     TFlatColorControl<TCustomControl>::DoExit();
 }

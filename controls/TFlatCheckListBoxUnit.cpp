@@ -28,9 +28,13 @@ bool TFlatCheckListBox::PressRow(int x, int y)
         const RECT box = CheckBoxRect(row);
         const int index = TopIndex() + k;
         if (PtInRect(&box, p)) {
-            SetMarked(index, !Marked(index));
+            // From 256 on an item is shown but holds no tick to toggle, so
+            // there is nothing to report either.
+            const bool tickable = index < MaxMarks;
+            if (tickable)
+                SetMarked(index, !Marked(index));
             SetFocus();
-            if (OnClickCheck)
+            if (tickable && OnClickCheck)
                 OnClickCheck(this);
             Invalidate();
             return true;

@@ -249,21 +249,21 @@ void TCustomForm::SelectNext(TWinControl* current, bool forward)
 {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
-    std::vector<TWinControl*> focusable;
-    for (TWinControl* c : list)
-        if (c->TabStop() && c->CanFocus())
-            focusable.push_back(c);
-    if (focusable.empty())
+    const size_t n = list.size();
+    if (n == 0)
         return;
-    auto it = std::find(focusable.begin(), focusable.end(), current);
-    size_t index;
-    if (it == focusable.end())
-        index = forward ? 0 : focusable.size() - 1;
-    else if (forward)
-        index = (static_cast<size_t>(it - focusable.begin()) + 1) % focusable.size();
-    else
-        index = (static_cast<size_t>(it - focusable.begin()) + focusable.size() - 1) % focusable.size();
-    focusable[index]->SetFocus();
+    // Walk on from current's place in the whole order: a focused control that
+    // is no tab stop itself (the tab strip after a click) hands on to the one
+    // after it, not to the first of the form.
+    auto it = std::find(list.begin(), list.end(), current);
+    const size_t start = it != list.end() ? static_cast<size_t>(it - list.begin()) : forward ? n - 1 : 0;
+    for (size_t step = 1; step <= n; ++step) {
+        TWinControl* c = list[forward ? (start + step) % n : (start + n - step) % n];
+        if (c->TabStop() && c->CanFocus()) {
+            c->SetFocus();
+            return;
+        }
+    }
 }
 
 bool TCustomForm::DialogCharFor(char key)

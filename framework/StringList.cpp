@@ -106,8 +106,20 @@ void TStringList::SetSorted(bool value)
         Sort();
 }
 
+void TStringList::EndUpdate()
+{
+    if (FUpdateCount == 0 || --FUpdateCount > 0 || !FChangedWhileUpdating)
+        return;
+    FChangedWhileUpdating = false;
+    Changed();
+}
+
 void TStringList::Changed()
 {
+    if (FUpdateCount > 0) {
+        FChangedWhileUpdating = true;
+        return;
+    }
     if (OnChange)
         OnChange(this);
 }

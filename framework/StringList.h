@@ -35,6 +35,12 @@ public:
     // Switching sorting on sorts the list at once.
     void SetSorted(bool value);
 
+    // Between BeginUpdate and the matching EndUpdate no change is announced;
+    // the outermost EndUpdate announces them once, if there were any. For
+    // filling a list shown on screen with many strings.
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+
     // Fired after every change of the contents or their order.
     std::function<void(TObject* sender)> OnChange;
 
@@ -44,4 +50,18 @@ private:
 
     std::vector<std::string> FStrings;
     bool FSorted = false;
+    int FUpdateCount = 0;
+    bool FChangedWhileUpdating = false;
+};
+
+// BeginUpdate for the lifetime of the guard, also when a fill throws.
+class TStringListUpdate {
+public:
+    explicit TStringListUpdate(TStringList& list) : FList(list) { FList.BeginUpdate(); }
+    TStringListUpdate(const TStringListUpdate&) = delete;
+    TStringListUpdate& operator=(const TStringListUpdate&) = delete;
+    ~TStringListUpdate() { FList.EndUpdate(); }
+
+private:
+    TStringList& FList;
 };

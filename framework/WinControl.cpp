@@ -332,6 +332,16 @@ void TWinControl::SetVisible(bool visible)
 {
     if (visible == FVisible)
         return;
+    // The system leaves the focus on a window whose parent is hidden, where
+    // Space would still tick a box the user cannot see: the form takes it.
+    if (!visible && FHandle) {
+        const HWND focus = GetFocus();
+        TCustomForm* form = GetParentForm();
+        if (form && form != this && focus && (focus == FHandle || IsChild(FHandle, focus))) {
+            form->SetActiveControl(nullptr);
+            ::SetFocus(form->Handle());
+        }
+    }
     FVisible = visible;
     if (FHandle)
         ShowWindow(FHandle, visible ? SW_SHOWNA : SW_HIDE);

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace flatkit {
@@ -122,6 +124,72 @@ inline void PointerTo(TControl* c, int x, int y, bool activate = true)
 }
 
 inline void PointerAway() { SetCursorPos(5, 5); }
+
+// A window of another thread that takes the activation, as another program
+// would: this thread then has no active window at all.
+class ForeignWindow {
+public:
+    ForeignWindow()
+    {
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        FThread = std::thread([this, ready] {
+            FWnd = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                   nullptr, nullptr);
+            FThreadId = GetCurrentThreadId();
+            SetEvent(ready);
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+                DispatchMessageA(&msg);
+            DestroyWindow(FWnd);
+        });
+        WaitForSingleObject(ready, 10000);
+        CloseHandle(ready);
+    }
+    ~ForeignWindow()
+    {
+        PostThreadMessageA(FThreadId, WM_QUIT, 0, 0);
+        FThread.join();
+        Drain();
+    }
+    // True when this thread lost its active window to it.
+    bool TakeActivation()
+    {
+        for (int i = 0; i < 50; ++i) {
+            SetForegroundWindow(FWnd);
+            Drain();
+            if (!GetActiveWindow())
+                return true;
+            Sleep(10);
+        }
+        return false;
+    }
+
+private:
+    std::thread FThread;
+    HWND FWnd = nullptr;
+    DWORD FThreadId = 0;
+};
+
+// Shows a real message box owned by owner and answers it with OK from a
+// timer of this thread, which its modal loop runs.
+inline void AnsweredMessageBox(HWND owner)
+{
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM) -> BOOL {
+                char cls[16] = {};
+                GetClassNameA(w, cls, sizeof cls);
+                if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w))
+                    return TRUE;
+                PostMessageA(w, WM_COMMAND, IDOK, 0);
+                return FALSE;
+            },
+            0);
+    });
+    MessageBoxA(owner, "Nur-Text-Nachrichten", "Warnung", MB_OK | MB_ICONWARNING);
+    KillTimer(nullptr, timer);
+}
 inline void Tick(TTimer* timer) { SendMessageA(TTimer::WindowHandle(), WM_TIMER, timer->Id(), 0); }
 
 // The control painted into a memory DC first filled with a sentinel colour.

@@ -115,6 +115,32 @@ TYPED_TEST(FlatButtonKinds, GlyphImageChosenByStateAndNumGlyphs)
     EXPECT_EQ(b->NumGlyphs(), 3) << "no whole multiple of the height: count kept";
 }
 
+// The first paint after enabling a latched button repairs its state from
+// disabled; the glyph must then move with the sunken frame at once.
+TYPED_TEST(FlatButtonKinds, ReenabledLatchedButtonPaintsLikeOneNeverDisabled)
+{
+    auto* b = this->button;
+    b->SetColor(kOwn);
+    b->SetGroupIndex(1);
+    b->SetGlyph(Strip({kImage[0]}));
+    b->SetDown(true);
+    const Painted latched(*b);
+    // An 8 x 8 image at 9, one further while down: its ring at 10 and 17.
+    ASSERT_EQ(latched(16, 16), kImage[0]);
+    ASSERT_EQ(latched(10, 10), kDown);
+    b->SetEnabled(false);
+    b->SetEnabled(true);
+    ASSERT_EQ(b->State(), bsDisabled) << "repaired by the next paint";
+    const Painted again(*b);
+    EXPECT_EQ(b->State(), bsExclusive);
+    int differing = 0;
+    for (int y = 0; y < b->Height(); ++y)
+        for (int x = 0; x < b->Width(); ++x)
+            differing += again(x, y) != latched(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(again(16, 16), kImage[0]);
+}
+
 TYPED_TEST(FlatButtonKinds, DisabledSingleGlyphIsEmbossed)
 {
     auto* b = this->button;

@@ -2,6 +2,7 @@
 
 #include "FlatButtonTestKit.h"
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -92,7 +93,6 @@ TEST_F(FlatCheckBoxTest, BoxPlaceAndFills)
     EXPECT_EQ(Painted(*box)(5, 8), RGB(0xD9, 0xD6, 0xC5)) << "pressed";
     Release(box);
     EXPECT_EQ(Painted(*box)(5, 8), kWhite);
-    EXPECT_EQ(box->Checked(), 0) << "no toggle without the pointer over it";
     other->SetFocus();
     EXPECT_EQ(Painted(*box)(5, 8), own);
 }
@@ -130,11 +130,7 @@ TEST_F(FlatCheckBoxTest, EveryChangeOfTheByteFiresOnClickAndUserTogglesStoreOneA
     EXPECT_TRUE(box->MouseInControl());
     Release(box, 5, 8);
     EXPECT_EQ(box->Checked(), 0);
-    // Released, the next tick leaves; now a click does not toggle.
-    Tick(TFlatCheckBox::HoverTimer());
-    EXPECT_FALSE(box->MouseInControl());
-    ClickAt(box, 5, 8);
-    EXPECT_EQ(box->Checked(), 0);
+    EXPECT_FALSE(box->MouseInControl()) << "released, the held leave happens";
     EXPECT_EQ(clicks, 8);
 }
 
@@ -188,4 +184,91 @@ TEST_F(FlatCheckBoxTest, OneWindowWhenAskedBeforeTheForm)
     HWND wnd = box->Handle();
     EXPECT_EQ(FindWindowExA(form->Handle(), nullptr, "TFlatCheckBox", nullptr), wnd);
     EXPECT_EQ(FindWindowExA(form->Handle(), wnd, "TFlatCheckBox", nullptr), nullptr);
+}
+
+// However the box loses the focus, the pointer resting on it must bring the
+// hover back and the next click must toggle.
+TEST_F(FlatCheckBoxTest, LosingTheFocusEndsTheHoverAndTheNextClickToggles)
+{
+    auto* other = Make<TFlatCheckBox>(10, 40);
+    ShowActive();
+    struct Row {
+        const char* name;
+        std::function<void(FlatCheckBoxTest&)> loseFocus;
+    };
+    const Row rows[] = {
+        {"Tab away", [](FlatCheckBoxTest& t) { SendMessageA(t.box->Handle(), WM_KEYDOWN, VK_TAB, 0); }},
+        {"another window and back",
+         [](FlatCheckBoxTest& t) {
+             ForeignWindow foreign;
+             ASSERT_TRUE(foreign.TakeActivation());
+             Activate(t.form->Handle());
+         }},
+        {"message box from the mouse-up handler",
+         [](FlatCheckBoxTest& t) {
+             t.box->OnMouseUp = [&t](TObject*, TMouseButton, TShiftState, int, int) {
+                 AnsweredMessageBox(t.form->Handle());
+             };
+             ClickAt(t.box, 5, 8);
+             t.box->OnMouseUp = nullptr;
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PointerTo(box, 5, 8);
+        ClickAt(box, 5, 8);
+        ASSERT_TRUE(box->Focused());
+        row.loseFocus(*this);
+        if (testing::Test::HasFatalFailure())
+            return;
+        EXPECT_FALSE(box->MouseInControl());
+        const std::uint8_t before = box->Checked();
+        PointerTo(box, 6, 8);
+        EXPECT_TRUE(box->MouseInControl()) << "the hover comes back";
+        ClickAt(box, 6, 8);
+        EXPECT_NE(box->Checked(), before) << "the click toggles";
+        // Leave the box unfocused and untracked for the next row.
+        other->SetFocus();
+        PointerAway();
+        Tick(TFlatCheckBox::HoverTimer());
+    }
+}
+
+// A press inside toggles only when released inside, wherever the pointer
+// wandered in between; released outside, the held leave takes place.
+TEST_F(FlatCheckBoxTest, ReleaseTogglesOnlyInside)
+{
+    ShowActive();
+    struct Row {
+        int x, y;
+        bool toggles;
+    } const rows[] = {{60, 8, true},  {120, 16, true}, {0, 0, true},    {121, 8, false},
+                      {60, 17, false}, {-1, 8, false},  {60, -3, false}, {300, 60, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.x << "," << row.y);
+        const std::uint8_t before = box->Checked();
+        PointerTo(box, 5, 8);
+        Press(box, 5, 8);
+        PointerTo(box, row.x, row.y);
+        Release(box, row.x, row.y);
+        EXPECT_EQ(box->Checked() != before, row.toggles);
+        EXPECT_EQ(box->MouseInControl(), row.toggles) << "hover after the release";
+        EXPECT_FALSE(box->Pressed());
+    }
+}
+
+TEST_F(FlatCheckBoxTest, FirstClickIntoAnInactiveWindowToggles)
+{
+    ShowActive();
+    ForeignWindow foreign;
+    ASSERT_TRUE(foreign.TakeActivation());
+    // The pointer arrives while another program is active: no hover.
+    PointerTo(box, 5, 8, false);
+    ASSERT_FALSE(box->MouseInControl());
+    // The click activates the window first; the pointer does not move.
+    Activate(form->Handle());
+    ClickAt(box, 5, 8);
+    EXPECT_EQ(box->Checked(), 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(box->MouseInControl()) << "the click found the pointer on the box";
 }

@@ -124,3 +124,25 @@ TEST_F(FlatCheckListBoxTest, PaintsTicksTickBoxesAndTheHighlightedRow)
     EXPECT_EQ(mem.Pixel(row2.right - 5, row2.top + 8), white);
     EXPECT_EQ(mem.Pixel(row2.left, row2.top), white);
 }
+
+// Indexes from 256 on are shown but cannot be ticked: a press on their tick
+// box reports nothing.
+TEST_F(FlatCheckListBoxTest, TickBoxesFrom256OnReportNothing)
+{
+    list->Items().Clear();
+    for (int i = 0; i < 300; ++i)
+        list->Items().Add("Hinweis " + std::to_string(i));
+    while (list->TopIndex() < 254)
+        Key(wnd, VK_DOWN);
+    struct Row {
+        int row, index;
+        bool ticks;
+    } const rows[] = {{0, 254, true}, {1, 255, true}, {2, 256, false}, {3, 257, false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.index);
+        const int before = clickChecks;
+        Click(wnd, Box(r.row).left + 2, Box(r.row).top + 2);
+        EXPECT_EQ(list->ItemChecked(r.index), r.ticks);
+        EXPECT_EQ(clickChecks - before, r.ticks ? 1 : 0);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "ControlTestForm.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,11 +100,7 @@ TEST_F(FlatListBoxTest, KeysAndWheelScrollWithinTheItems)
     Key(wnd, VK_UP);
     EXPECT_EQ(Tops({-120}, true), (std::vector<int>{step}));
     EXPECT_EQ(Tops({-120, -120, -120, -120, -120, -120}, true).back(), 15) << "never beyond count - VisibleCount";
-    EXPECT_EQ(Tops({-240, 240, 120}, true), (std::vector<int>{15, 15, 15 - step})) << "only single notches move";
     EXPECT_EQ(Tops({120, 120, 120, 120, 120, 120}, true).back(), 0) << "never below 0";
-    // Old wheel drivers send their own registered message.
-    Wheel(wnd, -120, RegisterWindowMessageA("MSWHEEL_ROLLMSG"));
-    EXPECT_EQ(list->TopIndex(), step);
     // No lines per notch: a page.
     Key(wnd, VK_PRIOR);
     if (SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 0, nullptr, 0)) {
@@ -313,4 +310,93 @@ TEST_F(FlatListBoxTest, PaintsSelectedRowsFramedOnTheListBackground)
     list->Paint(canvas);
     EXPECT_EQ(mem.Pixel(1, 1), kFormColor);
     EXPECT_EQ(mem.Pixel(row1.right - 5, row1.top + 8), RGB(4, 5, 6));
+}
+
+// The signed delta counts, in notches of 120 summed over the messages, so
+// that fine-grained wheels and touchpads scroll too. Each row starts from
+// TopIndex 30 of 100 items in a new list.
+TEST_F(FlatListBoxTest, WheelScrollsBySignedAccumulatedNotches)
+{
+    UINT lines = 0;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int step = static_cast<int>(lines);
+    ASSERT_TRUE(step > 0 && step < 10);
+    const UINT roll = RegisterWindowMessageA("MSWHEEL_ROLLMSG");
+    struct Row {
+        const char* name;
+        bool rollMessage;
+        std::vector<int> deltas;
+        int notchesDown;
+    } const rows[] = {
+        {"one notch down", false, {-120}, 1},
+        {"one notch up", false, {120}, -1},
+        {"+392 is three notches up", false, {392}, -3},
+        {"two notches in one message", false, {-240}, 2},
+        {"thirds of a notch add up", false, {-40, -40, -40}, 1},
+        {"two thirds are not yet a notch", false, {-40, -40}, 0},
+        {"halves up", false, {60, 60, 60}, -1},
+        {"the remainder is kept", false, {-100, -100, -100, -100, -100, -100}, 5},
+        {"a turn back starts afresh", false, {-100, 100, 100}, -1},
+        {"old driver: wParam is the delta", true, {-120}, 1},
+        {"old driver: up", true, {240}, -2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        delete list;
+        list = new TFlatListBox(form);
+        list->SetParent(form);
+        wnd = list->Handle();
+        Fill(100);
+        for (int i = 0; i < 6; ++i)
+            Key(wnd, VK_NEXT);
+        ASSERT_EQ(list->TopIndex(), 30);
+        for (int delta : row.deltas) {
+            if (row.rollMessage)
+                SendMessageA(wnd, roll, static_cast<WPARAM>(static_cast<INT_PTR>(delta)), 0);
+            else
+                Wheel(wnd, static_cast<short>(delta));
+        }
+        EXPECT_EQ(list->TopIndex(), 30 + row.notchesDown * step);
+    }
+}
+
+// After any change of the items the view shows items in every row it can:
+// TopIndex is at most count - VisibleCount, and 0 for a short list.
+TEST_F(FlatListBoxTest, ItemChangesClampTheView)
+{
+    struct Row {
+        const char* name;
+        std::function<void(FlatListBoxTest&)> change;
+        int top;
+    } const rows[] = {
+        {"refill 20 to 3", [](FlatListBoxTest& t) { t.Fill(3); }, 0},
+        {"delete down to 8",
+         [](FlatListBoxTest& t) {
+             while (t.list->Items().Count() > 8)
+                 t.list->Items().Delete(0);
+         },
+         3},
+        {"clear", [](FlatListBoxTest& t) { t.list->Items().Clear(); }, 0},
+        {"delete the last", [](FlatListBoxTest& t) { t.list->Items().Delete(19); }, 14},
+        {"whole list of 2", [](FlatListBoxTest& t) {
+             std::vector<std::string> two{"a", "b"};
+             t.list->SetItems(two);
+         }, 0},
+        {"adding keeps the view", [](FlatListBoxTest& t) { t.list->Items().Add("neu"); }, 15},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fill(20);
+        for (int i = 0; i < 4; ++i)
+            Key(wnd, VK_NEXT);
+        ASSERT_EQ(list->TopIndex(), 15);
+        row.change(*this);
+        EXPECT_EQ(list->TopIndex(), row.top);
+    }
+    // Shrunk while disabled, too.
+    Fill(20);
+    Key(wnd, VK_NEXT);
+    list->SetEnabled(false);
+    Fill(2);
+    EXPECT_EQ(list->TopIndex(), 0);
 }
