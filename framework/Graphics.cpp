@@ -315,8 +315,10 @@ void TCanvas::DrawPart(int x, int y, const TBitmap& bitmap, const RECT& source, 
     const int w = part.right - part.left;
     const int h = part.bottom - part.top;
     // One blit, not GetPixel/SetPixel per pixel: the skin alone has 157,500
-    // of them, which cost 20 ms and more on every repaint.
-    TransparentBlt(FDC, x + part.left - source.left, y + part.top - source.top, w, h, src.Get(), part.left, part.top,
+    // of them, which cost 20 ms and more on every repaint. This is the
+    // function behind msimg32's TransparentBlt (gdi32 has it since Windows
+    // 2000), called directly so that no further DLL is loaded for it.
+    GdiTransparentBlt(FDC, x + part.left - source.left, y + part.top - source.top, w, h, src.Get(), part.left, part.top,
                    w, h, ColorToRGB(transparent));
 }
 

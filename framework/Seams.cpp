@@ -36,7 +36,8 @@ GetSaveFileNameFn& GetSaveFileName()
 PlaySoundFn& PlaySound()
 {
     static PlaySoundFn fn = [](const char* sound, HMODULE module, DWORD flags) {
-        return ::PlaySoundA(sound, module, flags);
+        static const auto play = LateBound<decltype(&::PlaySoundA)>("winmm.dll", "PlaySoundA");
+        return play ? play(sound, module, flags) : FALSE;
     };
     return fn;
 }

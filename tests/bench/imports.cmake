@@ -1,6 +1,6 @@
-# Fails when the program imports a DLL that must be bound on first use
-# instead: each of them drags about twenty more DLLs into every start.
-#   cmake -DOBJDUMP=... -DEXE=... -DLAZY="comdlg32.dll;shell32.dll" -P imports.cmake
+# Fails when the program imports a DLL that it must bind on first use or not
+# at all: each of them makes every start load it and what it imports.
+#   cmake -DOBJDUMP=... -DEXE=... -DLAZY="comdlg32.dll;shell32.dll;winmm.dll" -P imports.cmake
 cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)

@@ -68,7 +68,31 @@ struct TSample {
     double WorkingSetMB;
 };
 
-bool Launch(const std::string& exe, TSample& sample)
+// The window as it is on the screen now.
+std::vector<COLORREF> Picture(HWND wnd)
+{
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.push_back(GetPixel(copy, x, y));
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// With `check`, the window's picture when it counted as painted is compared
+// with its picture a second later: the measurement holds only if they agree.
+bool Launch(const std::string& exe, TSample& sample, bool check = false)
 {
     const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
     std::string commandLine = "\"" + exe + "\"";
@@ -93,6 +117,15 @@ bool Launch(const std::string& exe, TSample& sample)
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     sample.WorkingSetMB = static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0);
+    if (check && painted) {
+        const std::vector<COLORREF> early = Picture(wnd);
+        Sleep(1000);
+        const std::vector<COLORREF> late = Picture(wnd);
+        size_t differ = early.size() == late.size() ? 0 : late.size();
+        for (size_t i = 0; i < early.size() && i < late.size(); ++i)
+            differ += early[i] != late[i];
+        std::printf("%s: %zu of %zu pixels changed after it counted as painted\n", exe.c_str(), differ, late.size());
+    }
 
     if (wnd)
         PostMessageA(wnd, WM_CLOSE, 0, 0);
@@ -133,7 +166,7 @@ int main(int argc, char** argv)
     TSample sample{};
     // The first start in a session loads everything from disk: not counted.
     for (const std::string& exe : exes)
-        if (!Launch(exe, sample))
+        if (!Launch(exe, sample, true))
             return 1;
     for (int round = 0; round < rounds; ++round) {
         // Alternating who goes first, so that neither always follows the

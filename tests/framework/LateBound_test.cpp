@@ -17,6 +17,7 @@ TEST(SystemProc, FindsTheSystemsFunctionOrNothing)
         {"comdlg32.dll", "GetSaveFileNameA", true},
         {"shell32.dll", "ShellExecuteA", true},
         {"shell32.dll", "SHGetSpecialFolderPathA", true},
+        {"winmm.dll", "PlaySoundA", true},
         {"shell32.dll", "NoSuchFunctionInTheShell", false},
         {"zorvane-no-such-library.dll", "ShellExecuteA", false},
     };
@@ -44,6 +45,9 @@ TEST(SystemProc, DefaultSeamsCallTheRealFunctions)
     EXPECT_LE(code, 32) << "nothing can open a missing file";
     EXPECT_NE(code, SE_ERR_DLLNOTFOUND);
     EXPECT_TRUE(code == SE_ERR_FNF || code == SE_ERR_PNF) << code;
+
+    // No sound: stops whatever plays, which the system confirms.
+    EXPECT_TRUE(Seams::PlaySound()(nullptr, nullptr, 0));
 
     const auto extendedError = LateBound<decltype(&::CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
     ASSERT_NE(extendedError, nullptr);
