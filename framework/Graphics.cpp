@@ -318,8 +318,8 @@ void TCanvas::DrawPart(int x, int y, const TBitmap& bitmap, const RECT& source, 
     // of them, which cost 20 ms and more on every repaint. This is the
     // function behind msimg32's TransparentBlt (gdi32 has it since Windows
     // 2000), called directly so that no further DLL is loaded for it.
-    GdiTransparentBlt(FDC, x + part.left - source.left, y + part.top - source.top, w, h, src.Get(), part.left, part.top,
-                   w, h, ColorToRGB(transparent));
+    GdiTransparentBlt(FDC, x + part.left - source.left, y + part.top - source.top, w, h, src.Get(), part.left,
+                      part.top, w, h, ColorToRGB(transparent));
 }
 
 void TCanvas::StretchDraw(const RECT& target, const TBitmap& bitmap)

@@ -6,6 +6,7 @@ set_target_properties(zorvane_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 # Start-up: a launcher that times launch to painted window, and the blank
 # popup it measures the program against. The popup links nothing of ours.
 add_executable(startup_bench ${CMAKE_CURRENT_LIST_DIR}/startup.cpp)
+target_include_directories(startup_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(startup_bench PRIVATE psapi)
 add_executable(blank_popup WIN32 ${CMAKE_CURRENT_LIST_DIR}/blank_popup.cpp)
 set_target_properties(startup_bench blank_popup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -3,6 +3,8 @@
 // window on the screen with nothing left to paint; it also takes the working
 // set at that moment. Prints the medians and their ratios.
 //   startup_bench ROUNDS PROGRAM.exe BLANK.exe
+#include "framework/GdiHandles.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -74,21 +76,31 @@ std::vector<COLORREF> Picture(HWND wnd)
     RECT r{};
     GetWindowRect(wnd, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC copy = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    WindowDC screen(nullptr);
+    UniqueMemDC copy(screen.Get());
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
+    SelectGuard select(copy.Get(), bitmap.Get());
+    BitBlt(copy.Get(), 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            pixels.push_back(GetPixel(copy, x, y));
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
+            pixels.push_back(GetPixel(copy.Get(), x, y));
     return pixels;
 }
+
+// A started program's process and thread handles.
+struct TChild : PROCESS_INFORMATION {
+    TChild() : PROCESS_INFORMATION{} {}
+    TChild(const TChild&) = delete;
+    TChild& operator=(const TChild&) = delete;
+    ~TChild()
+    {
+        if (hThread)
+            CloseHandle(hThread);
+        if (hProcess)
+            CloseHandle(hProcess);
+    }
+};
 
 // With `check`, the window's picture when it counted as painted is compared
 // with its picture a second later: the measurement holds only if they agree.
@@ -98,7 +110,7 @@ bool Launch(const std::string& exe, TSample& sample, bool check = false)
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
+    TChild process;
     const double start = Milliseconds();
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
@@ -132,8 +144,6 @@ bool Launch(const std::string& exe, TSample& sample, bool check = false)
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     if (!painted)
         std::fprintf(stderr, "%s: no painted window\n", exe.c_str());
     return painted;
