@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,10 @@ using TFontStyles = unsigned;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-// A logical font. The GDI font is made on first use and remade after a change.
+// A logical font. The GDI font is made on first use and kept until the face
+// changes (name, height, style; the colour is not part of it). Copies share
+// it, so a canvas that takes a control's font for one paint does not make the
+// font again: whichever copy asks first makes it for all of them.
 class TFont {
 public:
     TFont();
@@ -71,13 +75,15 @@ public:
     std::function<void()> OnChange;
 
 private:
-    void Changed();
+    // A new face leaves the shared handle to the copies that still have the
+    // old one and starts a fresh one.
+    void Changed(bool newFace);
 
     std::string FName = "Tahoma";
     int FHeight = -11;
     TColor FColor = clWindowText;
     TFontStyles FStyle = 0;
-    mutable UniqueFont FHandle;
+    std::shared_ptr<UniqueFont> FHandle = std::make_shared<UniqueFont>();
 };
 
 // An owned device-dependent bitmap.

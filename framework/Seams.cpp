@@ -1,5 +1,7 @@
 #include "framework/Seams.h"
 
+#include "framework/LateBound.h"
+
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -15,20 +17,27 @@ MessageBoxFn& MessageBox()
 
 GetOpenFileNameFn& GetOpenFileName()
 {
-    static GetOpenFileNameFn fn = [](OPENFILENAMEA* ofn) { return ::GetOpenFileNameA(ofn); };
+    static GetOpenFileNameFn fn = [](OPENFILENAMEA* ofn) {
+        static const auto open = LateBound<decltype(&::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+        return open ? open(ofn) : FALSE;
+    };
     return fn;
 }
 
 GetSaveFileNameFn& GetSaveFileName()
 {
-    static GetSaveFileNameFn fn = [](OPENFILENAMEA* ofn) { return ::GetSaveFileNameA(ofn); };
+    static GetSaveFileNameFn fn = [](OPENFILENAMEA* ofn) {
+        static const auto save = LateBound<decltype(&::GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+        return save ? save(ofn) : FALSE;
+    };
     return fn;
 }
 
 PlaySoundFn& PlaySound()
 {
     static PlaySoundFn fn = [](const char* sound, HMODULE module, DWORD flags) {
-        return ::PlaySoundA(sound, module, flags);
+        static const auto play = LateBound<decltype(&::PlaySoundA)>("winmm.dll", "PlaySoundA");
+        return play ? play(sound, module, flags) : FALSE;
     };
     return fn;
 }
@@ -37,7 +46,11 @@ ShellExecuteFn& ShellExecute()
 {
     static ShellExecuteFn fn = [](HWND owner, const char* verb, const char* file, const char* parameters,
                                   const char* directory, int show) {
-        return ::ShellExecuteA(owner, verb, file, parameters, directory, show);
+        static const auto execute = LateBound<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+        // The shell's own answer when it cannot be loaded.
+        if (!execute)
+            return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+        return execute(owner, verb, file, parameters, directory, show);
     };
     return fn;
 }

@@ -1,6 +1,8 @@
 // The modal and outward-reaching platform calls go through these replaceable
 // function objects, so that tests can answer a message box or record a sound
 // instead of blocking or making noise. The program never replaces them.
+// The file dialogs, the shell's "open" and the sounds are bound on first call
+// (see LateBound.h): the program does not import comdlg32, shell32 or winmm.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,6 @@
 #include "registry/PathComp.h"
 
+#include "framework/LateBound.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
 
@@ -22,8 +23,9 @@ std::string UpToNul(const char* buffer, size_t size)
 // created and gives "".
 std::string ShellFolder(int csidl)
 {
+    static const auto folderPath = LateBound<decltype(&::SHGetSpecialFolderPathA)>("shell32.dll", "SHGetSpecialFolderPathA");
     char buffer[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, buffer, csidl, FALSE))
+    if (!folderPath || !folderPath(nullptr, buffer, csidl, FALSE))
         return {};
     return UpToNul(buffer, sizeof buffer);
 }
@@ -98,12 +100,16 @@ std::string TPathComponent::ShellNetHoodFolder() const { return ShellFolder(CSID
 
 std::string TPathComponent::ShellPersonalFolder() const
 {
+    static const auto location = LateBound<decltype(&::SHGetSpecialFolderLocation)>("shell32.dll", "SHGetSpecialFolderLocation");
+    static const auto pathFromItems = LateBound<decltype(&::SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+    // The shell allocates its item lists with the COM allocator of ole32.
+    static const auto release = LateBound<decltype(&::CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
     LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items)) || !items)
+    if (!location || !pathFromItems || !release || FAILED(location(nullptr, CSIDL_PERSONAL, &items)) || !items)
         return {};
     char buffer[MAX_PATH] = {};
-    const BOOL ok = SHGetPathFromIDListA(items, buffer);
-    CoTaskMemFree(items);
+    const BOOL ok = pathFromItems(items, buffer);
+    release(items);
     if (!ok)
         return {};
     std::string path = UpToNul(buffer, sizeof buffer);
