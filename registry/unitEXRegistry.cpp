@@ -407,7 +407,7 @@ bool TExRegistry::ExportKey(const std::string& fileName)
         std::string path = CurrentPath();
         UniqueHKey start;
         // A start key that cannot be opened is left out like any other.
-        if (RegOpenKeyExA(RootKey(), path.c_str(), 0, KEY_READ, start.Put()) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(RootKey(), path.c_str(), 0, InClientView(RootKey(), KEY_READ), start.Put()) == ERROR_SUCCESS) {
             TExportWalk walk(RootKey(), FExportLines, FLastKeyPath);
             walk.Visit(std::move(start), path);
         }
