@@ -36,8 +36,9 @@ bool IsPredefinedKey(HKEY key);
 // below that root are opened in the 32-bit view from either build; a 32-bit
 // build on 32-bit Windows has only that view anyway. HKEY_CURRENT_USER and
 // HKEY_CLASSES_ROOT keep the default: the keys used there are shared by both
-// views, and Wine finds no HKEY_CLASSES_ROOT key at all for a 64-bit program
-// that asks for the 32-bit view.
+// views, while under Wine a 64-bit program that asks HKEY_CLASSES_ROOT for the
+// 32-bit view misses the shared keys and creates keys that 32-bit programs
+// then see in place of them.
 REGSAM InClientView(HKEY root, REGSAM access);
 
 // Paths are relative to the root; a leading backslash is dropped (the system

@@ -154,3 +154,19 @@ TEST(ClientView, ExportAndKeyCheckSeeTheClientsKeys)
     DeleteFileA(file.c_str());
     EXPECT_NE(text.str().find("\"Konto\"=\"vom Client\""), std::string::npos) << text.str();
 }
+
+// File types sit right below HKEY_CLASSES_ROOT, the way the client's are.
+TEST(ClientView, FileTypeKeysAreShared)
+{
+    const std::string type = ".zorvane-test";
+    ASSERT_TRUE(DeleteTree(HKEY_CLASSES_ROOT, type));
+    ASSERT_TRUE(WriteRegString(3, type, "", "Zorvane.Test"));
+    const ClientRun read = RunClient("get HKCR " + type + " \"\"");
+    EXPECT_EQ(read.exitCode, 0u);
+    EXPECT_EQ(read.out, "Zorvane.Test");
+    EXPECT_EQ(RunClient("set HKCR " + type + " \"Content Type\" message/rfc822").exitCode, 0u);
+    EXPECT_EQ(ReadRegString(3, type, "Content Type"), "message/rfc822");
+    EXPECT_TRUE(DeleteRegKey(3, "", type));
+    EXPECT_EQ(RunClient("has HKCR " + type).exitCode, 2u);
+    DeleteTree(HKEY_CLASSES_ROOT, type);
+}
