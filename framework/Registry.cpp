@@ -28,6 +28,11 @@ bool IsPredefinedKey(HKEY key)
     return false;
 }
 
+REGSAM InClientView(HKEY root, REGSAM access)
+{
+    return root == HKEY_LOCAL_MACHINE ? access | KEY_WOW64_32KEY : access;
+}
+
 std::string NormalizeKeyPath(const std::string& path)
 {
     if (!path.empty() && path.front() == '\\')
@@ -62,9 +67,10 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate)
     UniqueHKey key;
     LONG rc;
     if (canCreate)
-        rc = RegCreateKeyExA(FRootKey, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr, key.Put(), nullptr);
+        rc = RegCreateKeyExA(FRootKey, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, InClientView(FRootKey, FAccess),
+                             nullptr, key.Put(), nullptr);
     else
-        rc = RegOpenKeyExA(FRootKey, relative.c_str(), 0, FAccess, key.Put());
+        rc = RegOpenKeyExA(FRootKey, relative.c_str(), 0, InClientView(FRootKey, FAccess), key.Put());
     FLastOpenError = rc;
     if (rc != ERROR_SUCCESS)
         return false;
@@ -86,21 +92,37 @@ void TRegistry::CreateKey(const std::string& path)
 {
     const std::string relative = NormalizeKeyPath(path);
     UniqueHKey key;
-    if (RegCreateKeyExA(FRootKey, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(FRootKey, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, InClientView(FRootKey, KEY_ALL_ACCESS),
+                        nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
         throw ERegistryException(Format(Msg::RegCreateFailed, path.c_str()));
 }
 
 bool TRegistry::KeyExists(const std::string& path) const
 {
     UniqueHKey key;
-    return RegOpenKeyExA(FRootKey, NormalizeKeyPath(path).c_str(), 0, STANDARD_RIGHTS_READ | KEY_QUERY_VALUE, key.Put()) == ERROR_SUCCESS;
+    return RegOpenKeyExA(FRootKey, NormalizeKeyPath(path).c_str(), 0, InClientView(FRootKey, STANDARD_RIGHTS_READ | KEY_QUERY_VALUE),
+                         key.Put()) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteKey(const std::string& path)
 {
     // Relative to the open key when there is one, else to the root.
     HKEY base = FCurrentKey ? FCurrentKey.Get() : FRootKey;
-    return RegDeleteKeyA(base, NormalizeKeyPath(path).c_str()) == ERROR_SUCCESS;
+    std::string relative = NormalizeKeyPath(path);
+    // RegDeleteKeyA resolves a path below a root in the program's own view
+    // (RegDeleteKeyExA, which takes a view, is missing on 32-bit Windows XP):
+    // the parent is opened in the client's view and the last level deleted
+    // below it.
+    UniqueHKey parent;
+    const size_t last = relative.rfind('\\');
+    if (!FCurrentKey && InClientView(FRootKey, 0) != 0 && last != std::string::npos) {
+        if (RegOpenKeyExA(FRootKey, relative.substr(0, last).c_str(), 0, InClientView(FRootKey, KEY_ENUMERATE_SUB_KEYS),
+                          parent.Put()) != ERROR_SUCCESS)
+            return false;
+        base = parent.Get();
+        relative.erase(0, last + 1);
+    }
+    return RegDeleteKeyA(base, relative.c_str()) == ERROR_SUCCESS;
 }
 
 bool TRegistry::ValueExists(const std::string& name) const

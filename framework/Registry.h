@@ -31,6 +31,16 @@ private:
 
 bool IsPredefinedKey(HKEY key);
 
+// The mail client is a 32-bit program. On 64-bit Windows its keys below
+// HKEY_LOCAL_MACHINE\Software live in the 32-bit view (Wow6432Node), so keys
+// below that root are opened in the 32-bit view from either build; a 32-bit
+// build on 32-bit Windows has only that view anyway. HKEY_CURRENT_USER and
+// HKEY_CLASSES_ROOT keep the default: the keys used there are shared by both
+// views, while under Wine a 64-bit program that asks HKEY_CLASSES_ROOT for the
+// 32-bit view misses the shared keys and creates keys that 32-bit programs
+// then see in place of them.
+REGSAM InClientView(HKEY root, REGSAM access);
+
 // Paths are relative to the root; a leading backslash is dropped (the system
 // rejects it with ERROR_BAD_PATHNAME).
 std::string NormalizeKeyPath(const std::string& path);

@@ -35,7 +35,7 @@ std::string ShellFolder(int csidl)
 std::string RegistryText(HKEY root, const char* path, const char* name)
 {
     UniqueHKey key;
-    if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE, key.Put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path, 0, InClientView(root, KEY_QUERY_VALUE), key.Put()) != ERROR_SUCCESS)
         return {};
     char buffer[1024] = {};
     DWORD size = sizeof buffer;

@@ -41,7 +41,7 @@ enum class TKeyState { Exists, Missing };
 TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
 {
     UniqueHKey key;
-    LONG rc = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, key.Put());
+    LONG rc = RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_QUERY_VALUE), key.Put());
     if (rc == ERROR_SUCCESS)
         return TKeyState::Exists;
     if (rc != ERROR_FILE_NOT_FOUND)
@@ -52,7 +52,7 @@ TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
         end = path.find('\\', end);
         topmostMissing = path.substr(0, end);
         UniqueHKey level;
-        if (RegOpenKeyExA(root, topmostMissing.c_str(), 0, KEY_QUERY_VALUE, level.Put()) != ERROR_SUCCESS
+        if (RegOpenKeyExA(root, topmostMissing.c_str(), 0, InClientView(root, KEY_QUERY_VALUE), level.Put()) != ERROR_SUCCESS
             || end == std::string::npos)
             return TKeyState::Missing;
     }
@@ -152,7 +152,7 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             continue;
         }
         UniqueHKey key;
-        const LONG rc = RegOpenKeyExA(item.Root, item.Path.c_str(), 0, KEY_QUERY_VALUE, key.Put());
+        const LONG rc = RegOpenKeyExA(item.Root, item.Path.c_str(), 0, InClientView(item.Root, KEY_QUERY_VALUE), key.Put());
         if (rc != ERROR_SUCCESS)
             throw EExRegistryException(rc, "Unable to open key " + item.Path);
         writer.Header(item.Root, item.Path);

@@ -443,7 +443,7 @@ void TRegFileWriter::Branch(HKEY root, const std::string& path)
 {
     UniqueHKey start;
     // A start key that cannot be opened is left out like any other.
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, start.Put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_READ), start.Put()) != ERROR_SUCCESS)
         return;
     FRootName = RootKeyName(root);
     std::string walkPath = path;

@@ -8,8 +8,8 @@ ZV_BUILD=${ZV_BUILD:-$ZV_ROOT/build}
 ZV_PACKAGES=(
   cmake make g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
-  wine wine64 fonts-wine fonts-liberation
+  g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-tools
+  wine wine64 wine32:i386 fonts-wine fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick locales python3
 )
 
@@ -24,6 +24,10 @@ zv_install_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "== installing: ${missing[*]}"
+  # wine32 runs the 32-bit program; it comes from the i386 architecture.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    zv_sudo dpkg --add-architecture i386
+  fi
   zv_sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive zv_sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -48,13 +52,22 @@ zv_build() {
   cmake --build "$ZV_BUILD" -j"$(nproc)" "${targets[@]}" -- --no-print-directory
 }
 
-# The 32-bit program must compile as well; its tests are not run.
+# zv_build_i686 [target...]: the same for the 32-bit program, which is what
+# users get, in build-i686. A tree configured with another compiler or without
+# the tests is configured anew.
 zv_build_i686() {
   local dir=${ZV_BUILD}-i686
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ZV_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ZV_ROOT/cmake/mingw-w64-i686.cmake" -DZORVANE_TESTS=OFF >/dev/null
+  local cxx=i686-w64-mingw32-g++-win32
+  if [ -f "$dir/CMakeCache.txt" ] && { ! grep -qs "set(CMAKE_CXX_COMPILER \".*/$cxx\")" "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake \
+       || grep -q '^ZORVANE_TESTS:BOOL=OFF' "$dir/CMakeCache.txt"; }; then
+    rm -rf "$dir"
   fi
-  cmake --build "$dir" -j"$(nproc)" --target zorvane -- --no-print-directory
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ZV_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ZV_ROOT/cmake/mingw-w64-i686.cmake" >/dev/null
+  fi
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}" -- --no-print-directory
 }
 
 zv_setup() {

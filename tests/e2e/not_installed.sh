@@ -7,7 +7,8 @@ exe=$1 boxtext=$2 prefix=$3 src=$4
 source "$src/scripts/wine-env.sh"
 zv_wine_env "$prefix" || exit 2
 zv_wine_prefix
-wine reg delete 'HKLM\SOFTWARE\Microsoft\Outlook Express' /f </dev/null >/dev/null 2>&1
+# In the 32-bit view, where the program looks for the client.
+wine reg delete 'HKLM\SOFTWARE\Microsoft\Outlook Express' /f /reg:32 </dev/null >/dev/null 2>&1
 
 log=$(mktemp)
 trap 'wineserver -k >/dev/null 2>&1; rm -f "$log"' EXIT

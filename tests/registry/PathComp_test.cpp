@@ -18,6 +18,20 @@ bool IsDirectory(const std::string& path)
 
 using Getter = std::string (TPathComponent::*)() const;
 
+// The shell answers for the program's own bitness, so its folders are compared
+// with the system's record in the program's own registry view.
+std::string OwnViewText(const std::string& path, const char* name)
+{
+    char buffer[MAX_PATH] = {};
+    DWORD size = sizeof buffer;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return {};
+    RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(key);
+    return buffer;
+}
+
 } // namespace
 
 TEST(TPathComponent, ShellFoldersAreTheUsersFolders)
@@ -52,8 +66,8 @@ TEST(TPathComponent, ShellFoldersAreTheUsersFolders)
         compared += IsDirectory(expected);
     }
     EXPECT_GE(compared, 10);
-    EXPECT_TRUE(SameText(paths.ProgramFilesFolder(), QueryValue(HKEY_LOCAL_MACHINE, CurrentVersion, "ProgramFilesDir")->AsString().c_str()));
-    EXPECT_TRUE(SameText(paths.CommonFilesDir(), QueryValue(HKEY_LOCAL_MACHINE, CurrentVersion, "CommonFilesDir")->AsString().c_str()));
+    EXPECT_TRUE(SameText(paths.ProgramFilesFolder(), OwnViewText(CurrentVersion, "ProgramFilesDir")));
+    EXPECT_TRUE(SameText(paths.CommonFilesDir(), OwnViewText(CurrentVersion, "CommonFilesDir")));
 
     EXPECT_TRUE(SameText(paths.ProgramPath() + "\\" + ExtractFileName(ModuleFileName()), ModuleFileName()));
     for (const std::string& dir : {paths.TempDir(), paths.WinDir(), paths.WinSysDir()}) {
@@ -67,7 +81,7 @@ TEST(TPathComponent, RegistryFoldersAreReadAnewOnEveryCall)
     const std::string setup = CurrentVersion + "\\Setup";
     SharedKeyGuard boot(HKEY_LOCAL_MACHINE, setup, "BootDir");
     TPathComponent paths;
-    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, setup.c_str(), "BootDir");
+    DeleteValue(HKEY_LOCAL_MACHINE, setup, "BootDir");
     EXPECT_EQ(paths.BootDir(), "C:\\");
     SetString(HKEY_LOCAL_MACHINE, setup, "BootDir", "D:");
     EXPECT_EQ(paths.BootDir(), "D:\\");
@@ -87,7 +101,7 @@ TEST(TPathComponent, RegistryFoldersAreReadAnewOnEveryCall)
         EXPECT_EQ((paths.*get)(), std::string("C:\\Alt\\") + name);
         SetString(HKEY_LOCAL_MACHINE, CurrentVersion, name, std::string("D:\\Neu\\") + name);
         EXPECT_EQ((paths.*get)(), std::string("D:\\Neu\\") + name);
-        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, CurrentVersion.c_str(), name);
+        DeleteValue(HKEY_LOCAL_MACHINE, CurrentVersion, name);
         EXPECT_EQ((paths.*get)(), "") << name;
     }
 
@@ -96,6 +110,6 @@ TEST(TPathComponent, RegistryFoldersAreReadAnewOnEveryCall)
     EXPECT_EQ(paths.ShellLocalSettingsFolder(), "C:\\A");
     SetString(HKEY_CURRENT_USER, ShellFolders, "Local Settings", std::string(1100, 'x'));  // longer than the buffer
     EXPECT_EQ(paths.ShellLocalSettingsFolder(), "");
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, ShellFolders.c_str(), "Local Settings");
+    DeleteValue(HKEY_CURRENT_USER, ShellFolders, "Local Settings");
     EXPECT_EQ(paths.ShellLocalSettingsFolder(), "");
 }

@@ -1,27 +1,63 @@
 #include "RegSandbox.h"
 
+#include "framework/Registry.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+// Deletes name below parent with everything under it. The parent handle
+// carries the view, so the whole walk stays in it.
+void DeleteSubTree(HKEY parent, const std::string& name)
+{
+    UniqueHKey key;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.Put()) == ERROR_SUCCESS) {
+        char child[256];
+        for (;;) {
+            DWORD length = sizeof child;
+            if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                break;
+            DeleteSubTree(key.Get(), std::string(child, length));
+            // A child that stays would be enumerated again for ever.
+            if (KeyExists(key.Get(), std::string(child, length)))
+                break;
+        }
+    }
+    key.Reset();
+    RegDeleteKeyA(parent, name.c_str());
+}
+
+} // namespace
 
 bool DeleteTree(HKEY root, const std::string& path)
 {
-    RegDeleteTreeA(root, path.c_str());
-    RegDeleteKeyA(root, path.c_str());
+    const size_t last = path.rfind('\\');
+    UniqueHKey parent;
+    if (last == std::string::npos)
+        parent.Reset(root);
+    else if (RegOpenKeyExA(root, path.substr(0, last).c_str(), 0, InClientView(root, KEY_READ | KEY_WRITE), parent.Put()) != ERROR_SUCCESS)
+        return !KeyExists(root, path);
+    DeleteSubTree(parent.Get(), last == std::string::npos ? path : path.substr(last + 1));
     return !KeyExists(root, path);
+}
+
+bool DeleteValue(HKEY root, const std::string& path, const std::string& name)
+{
+    UniqueHKey key;
+    return RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_SET_VALUE), key.Put()) == ERROR_SUCCESS
+        && RegDeleteValueA(key.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 bool KeyExists(HKEY root, const std::string& path)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    UniqueHKey key;
+    return RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_READ), key.Put()) == ERROR_SUCCESS;
 }
 
 std::optional<RegValue> QueryValue(HKEY root, const std::string& path, const std::string& name)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_READ), &key) != ERROR_SUCCESS)
         return std::nullopt;
     RegValue value;
     DWORD size = 0;
@@ -40,14 +76,14 @@ std::optional<RegValue> QueryValue(HKEY root, const std::string& path, const std
 void CreateKeyPath(HKEY root, const std::string& path)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS) << path;
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, InClientView(root, KEY_ALL_ACCESS), nullptr, &key, nullptr), ERROR_SUCCESS) << path;
     RegCloseKey(key);
 }
 
 void SetValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS) << path;
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, InClientView(root, KEY_ALL_ACCESS), nullptr, &key, nullptr), ERROR_SUCCESS) << path;
     EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS) << name;
     RegCloseKey(key);
 }

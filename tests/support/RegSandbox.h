@@ -14,8 +14,13 @@ struct RegValue {
     std::string AsString() const { return std::string(data.begin(), data.end()); }
 };
 
+// Every helper works in the view the program uses (see InClientView), so a test
+// sees the keys below HKEY_LOCAL_MACHINE as the program and the mail client do.
+
 // Deletes a key and its whole subtree; true when it is gone afterwards.
 bool DeleteTree(HKEY root, const std::string& path);
+// True when the value was there and is gone.
+bool DeleteValue(HKEY root, const std::string& path, const std::string& name);
 bool KeyExists(HKEY root, const std::string& path);
 std::optional<RegValue> QueryValue(HKEY root, const std::string& path, const std::string& name);
 void SetValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size);

@@ -4,6 +4,7 @@
 // side by side) and puts the key or value back as it found it.
 #pragma once
 
+#include "framework/Registry.h"
 #include "support/RegSandbox.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ struct KeySnapshot {
     {
         KeySnapshot shot;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_READ), &key) != ERROR_SUCCESS)
             return shot;
         shot.Exists = true;
         std::vector<std::string> children;
@@ -92,7 +93,7 @@ public:
         else if (FValue)
             SetValue(FRoot, FPath, *FValueName, FValue->type, FValue->data.data(), static_cast<DWORD>(FValue->data.size()));
         else
-            RegDeleteKeyValueA(FRoot, FPath.c_str(), FValueName->c_str());
+            DeleteValue(FRoot, FPath, *FValueName);
     }
 
 private:
