@@ -342,6 +342,10 @@ void TAllDlg::chkHTTPMailClick(TObject* sender)
 
 bool TAllDlg::ApplySettings()
 {
+    TBackupPlan plan;
+    FCatalog.PlanBackup("", plan);
+    if (!BackUp(plan, "Allgemein"))
+        return false;
     const std::vector<TRefusedWrite> refused = FCatalog.Apply("");
     if (!refused.empty()) {
         ReportRefused(refused);

@@ -4,6 +4,7 @@
 #include "controls/TFlatEditUnit.h"
 #include "framework/Exceptions.h"
 #include "framework/Registry.h"
+#include "registry/RegBackup.h"
 #include "registry/unitEXRegistry.h"
 
 namespace {
@@ -133,6 +134,20 @@ void TSettingCatalog::LoadRow(TSetting& s, const std::string& base)
     if (s.loaded)
         s.loaded();
     s.remembered = StateText(s);
+}
+
+void TSettingCatalog::PlanBackup(const std::string& base, TBackupPlan& plan) const
+{
+    for (const TSetting& s : FSettings) {
+        if (!IsChanged(s))
+            continue;
+        const std::string path = KeyPath(base, s.spec.key);
+        const bool action = s.check && (s.check->Checked() ? s.spec.checked : s.spec.unchecked).kind == TWrite::Action;
+        if (action)
+            plan.Key(s.spec.root, path);
+        else
+            plan.Value(s.spec.root, path, s.spec.value);
+    }
 }
 
 std::vector<TRefusedWrite> TSettingCatalog::Apply(const std::string& base)

@@ -12,6 +12,7 @@
 
 class TFlatCheckBox;
 class TCustomFlatEdit;
+class TBackupPlan;
 
 // How a stored value becomes a check box's number (only its lowest byte counts).
 enum class TSense {
@@ -93,6 +94,11 @@ public:
     // by a write ends the apply at that row and passes on; the rows before it
     // stay written and remembered.
     std::vector<TRefusedWrite> Apply(const std::string& base);
+
+    // Adds what an apply would write to plan: the value of every changed
+    // row, and the whole key of a row whose write is an action (which may
+    // create or delete its key).
+    void PlanBackup(const std::string& base, TBackupPlan& plan) const;
 
     // Remembers the current states as they are (after loading by hand).
     void RememberAll();

@@ -187,3 +187,15 @@ void TSettingsDlg::ReportRefused(const std::vector<TRefusedWrite>& refused)
     text += "\r\n\r\nAlle übrigen Änderungen wurden gespeichert.";
     ShowMsg(text, "", mkError, btOK);
 }
+
+bool TSettingsDlg::BackUp(const TBackupPlan& plan, const std::string& label)
+{
+    const TBackupResult result = WriteBackup(plan, label);
+    if (result.Status != TBackupStatus::Failed)
+        return true;
+    ShowMsg("Vor dem Speichern legt Zorvane eine Sicherung der bisherigen Einstellungen an. Diese Sicherung "
+            "konnte nicht geschrieben werden:\r\n\r\n" +
+                result.Error + "\r\n\r\nEs wurde nichts geändert.",
+            "", mkError, btOK);
+    return false;
+}

@@ -6,6 +6,7 @@
 
 #include "framework/Forms.h"
 #include "dialogs/SettingCatalog.h"
+#include "registry/RegBackup.h"
 #include "framework/Layout.h"
 
 #include <string>
@@ -57,4 +58,8 @@ protected:
     void ReportUnreadable(const std::vector<std::string>& problems);
     // Reports writes the registry refused, in one message.
     void ReportRefused(const std::vector<TRefusedWrite>& refused);
+    // Writes the backup of what an apply is about to change. False (after
+    // telling the user) when it could not be written: then nothing may be
+    // written at all. An empty plan writes no file and is no failure.
+    bool BackUp(const TBackupPlan& plan, const std::string& label);
 };

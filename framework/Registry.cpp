@@ -33,6 +33,27 @@ REGSAM InClientView(HKEY root, REGSAM access)
     return root == HKEY_LOCAL_MACHINE ? access | KEY_WOW64_32KEY : access;
 }
 
+std::string ClientViewFilePath(HKEY root, const std::string& path)
+{
+    if (root != HKEY_LOCAL_MACHINE)
+        return path;
+    static const bool wow64System = [] {
+        if (sizeof(void*) == 8)
+            return true;
+        BOOL wow = FALSE;
+        return IsWow64Process(GetCurrentProcess(), &wow) && wow;
+    }();
+    constexpr size_t n = 8;   // "Software"
+    const bool software = path.size() >= n && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, path.c_str(), n, "Software", n) == CSTR_EQUAL &&
+                          (path.size() == n || path[n] == '\\');
+    if (!wow64System || !software)
+        return path;
+    const std::string rest = path.substr(n);
+    if (rest.size() >= 12 && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, rest.c_str(), 12, "\\Wow6432Node", 12) == CSTR_EQUAL)
+        return path;
+    return path.substr(0, n) + "\\Wow6432Node" + rest;
+}
+
 std::string NormalizeKeyPath(const std::string& path)
 {
     if (!path.empty() && path.front() == '\\')

@@ -40,6 +40,11 @@ bool IsPredefinedKey(HKEY key);
 // 32-bit view misses the shared keys and creates keys that 32-bit programs
 // then see in place of them.
 REGSAM InClientView(HKEY root, REGSAM access);
+// How a registry file names root\path of the client's view, so that the
+// system's registry editor imports it there: on 64-bit Windows that editor is
+// a 64-bit program, which finds the 32-bit view of HKEY_LOCAL_MACHINE\Software
+// below "Software\Wow6432Node".
+std::string ClientViewFilePath(HKEY root, const std::string& path);
 
 // Paths are relative to the root; a leading backslash is dropped (the system
 // rejects it with ERROR_BAD_PATHNAME).

@@ -111,17 +111,25 @@ void TBackupPlan::Key(RootCode root, const std::string& path)
 void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
 {
     // Keys to be deleted come back whole. Deleting first also takes away
-    // what was added to them after the backup.
+    // what was added to them after the backup. A whole key that does not
+    // exist yet is one the apply may create: it goes again, from its topmost
+    // missing level.
     std::vector<const TItem*> whole;
+    std::vector<std::pair<HKEY, std::string>> deleted;
     for (const TItem& item : FItems) {
         if (!item.WholeKey)
             continue;
         const bool seen = std::any_of(whole.begin(), whole.end(), [&](const TItem* w) {
             return w->Root == item.Root && Within(item.Path, w->Path);
         });
-        std::string missing;
-        if (seen || Probe(item.Root, item.Path, missing) != TKeyState::Exists)
+        if (seen)
             continue;
+        std::string missing;
+        if (Probe(item.Root, item.Path, missing) != TKeyState::Exists) {
+            writer.KeyDeletion(item.Root, missing);
+            deleted.emplace_back(item.Root, missing);
+            continue;
+        }
         writer.KeyDeletion(item.Root, item.Path);
         writer.Branch(item.Root, item.Path);
         whole.push_back(&item);
@@ -129,7 +137,6 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
 
     // Values, one section per key, in the order first planned; values in
     // keys that come back whole are already there.
-    std::vector<std::pair<HKEY, std::string>> deleted;
     std::vector<const TItem*> done;
     std::vector<BYTE> data(4096);
     for (const TItem& item : FItems) {

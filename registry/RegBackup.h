@@ -18,7 +18,8 @@ class TBackupPlan {
 public:
     // A value the apply will set or delete; an empty name is the default value.
     void Value(RootCode root, const std::string& path, const std::string& name);
-    // A key the apply will delete with all its values and sub-keys.
+    // A key the apply will delete with all its values and sub-keys, or may
+    // create: restoring puts it back as it is now, or deletes it.
     void Key(RootCode root, const std::string& path);
     bool Empty() const { return FItems.empty(); }
 

@@ -346,9 +346,11 @@ void TRegFileWriter::HeaderLine(HKEY root, const std::string& path, bool deletio
     if (root)
         FRootName = RootKeyName(root);
     FOut.append(deletion ? "\r\n[-" : "\r\n[", deletion ? 4 : 3);
+    if (root)
+        FRootKey = root;
     FOut.append(FRootName);
     FOut += '\\';
-    FOut.append(path);
+    FOut.append(ClientViewFilePath(FRootKey, path));
     FOut.append("]\r\n", 3);
     FLines.LinesEnded(2);
     FLastKeyPath = path;

@@ -119,6 +119,7 @@ private:
     std::string& FOut;
     std::string& FLastKeyPath;
     const char* FRootName = "";
+    HKEY FRootKey = nullptr;
     std::vector<std::string> FLeftOut;
 };
 
