@@ -10,7 +10,6 @@
 
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace flatkit {
@@ -131,24 +130,17 @@ class ForeignWindow {
 public:
     ForeignWindow()
     {
-        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        FThread = std::thread([this, ready] {
-            FWnd = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
-                                   nullptr, nullptr);
-            FThreadId = GetCurrentThreadId();
-            SetEvent(ready);
-            MSG msg;
-            while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-                DispatchMessageA(&msg);
-            DestroyWindow(FWnd);
-        });
-        WaitForSingleObject(ready, 10000);
-        CloseHandle(ready);
+        FReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        // A plain system thread: the 32-bit runtime has no std::thread.
+        FThread = CreateThread(nullptr, 0, &ForeignWindow::Run, this, 0, &FThreadId);
+        WaitForSingleObject(FReady, 10000);
+        CloseHandle(FReady);
     }
     ~ForeignWindow()
     {
         PostThreadMessageA(FThreadId, WM_QUIT, 0, 0);
-        FThread.join();
+        WaitForSingleObject(FThread, 10000);
+        CloseHandle(FThread);
         Drain();
     }
     // True when this thread lost its active window to it.
@@ -165,28 +157,46 @@ public:
     }
 
 private:
-    std::thread FThread;
+    static DWORD WINAPI Run(void* param)
+    {
+        auto* self = static_cast<ForeignWindow*>(param);
+        self->FWnd = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+        SetEvent(self->FReady);
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageA(&msg);
+        DestroyWindow(self->FWnd);
+        return 0;
+    }
+
+    HANDLE FReady = nullptr;
+    HANDLE FThread = nullptr;
     HWND FWnd = nullptr;
     DWORD FThreadId = 0;
 };
+
+namespace detail {
+inline BOOL CALLBACK PressOkOfBox(HWND w, LPARAM)
+{
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w))
+        return TRUE;
+    PostMessageA(w, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+inline void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), &PressOkOfBox, 0);
+}
+} // namespace detail
 
 // Shows a real message box owned by owner and answers it with OK from a
 // timer of this thread, which its modal loop runs.
 inline void AnsweredMessageBox(HWND owner)
 {
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND w, LPARAM) -> BOOL {
-                char cls[16] = {};
-                GetClassNameA(w, cls, sizeof cls);
-                if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w))
-                    return TRUE;
-                PostMessageA(w, WM_COMMAND, IDOK, 0);
-                return FALSE;
-            },
-            0);
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &detail::AnswerBoxes);
     MessageBoxA(owner, "Nur-Text-Nachrichten", "Warnung", MB_OK | MB_ICONWARNING);
     KillTimer(nullptr, timer);
 }
