@@ -1,5 +1,6 @@
 #include "registry/unitEXRegistry.h"
 
+#include "framework/FileWrite.h"
 #include "framework/SysUtils.h"
 
 #include <algorithm>
@@ -453,48 +454,6 @@ void TRegFileWriter::Branch(HKEY root, const std::string& path)
     walk.Visit(std::move(start), walkPath);
 }
 
-// The temporary file: deleted unless it was put in place.
-class TRegFile::TTempFile {
-public:
-    ~TTempFile()
-    {
-        Close();
-        if (!FName.empty())
-            DeleteFileA(FName.c_str());
-    }
-    // Creates folder\zvx????.tmp; false when the folder does not exist or
-    // cannot be written.
-    bool Create(const std::string& folder)
-    {
-        const std::string dir = folder.empty() ? std::string(".") : folder;
-        char buffer[MAX_PATH + 16];
-        if (GetTempFileNameA(dir.c_str(), "zvx", 0, buffer) == 0)
-            return false;
-        FName = buffer;
-        FHandle = CreateFileA(FName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        return FHandle != INVALID_HANDLE_VALUE;
-    }
-    HANDLE Handle() const { return FHandle; }
-    const std::string& Name() const { return FName; }
-    bool Close()
-    {
-        const bool ok = FHandle == INVALID_HANDLE_VALUE || CloseHandle(FHandle);
-        FHandle = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-    bool MoveTo(const std::string& fileName, bool replace)
-    {
-        if (!MoveFileExA(FName.c_str(), fileName.c_str(), replace ? MOVEFILE_REPLACE_EXISTING : 0))
-            return false;
-        FName.clear();
-        return true;
-    }
-
-private:
-    std::string FName;
-    HANDLE FHandle = INVALID_HANDLE_VALUE;
-};
-
 TRegFile::TRegFile(TExportLines& lines, std::string& lastKeyPath) : FLines(lines), FWriter(lines, lastKeyPath) {}
 
 TRegFile::~TRegFile()
@@ -505,7 +464,7 @@ TRegFile::~TRegFile()
 
 void TRegFile::Begin(const std::string& folder, const std::string& fileNameForErrors)
 {
-    FTemp = std::make_unique<TTempFile>();
+    FTemp = std::make_unique<TPendingFile>();
     if (!FTemp->Create(folder))
         throw EFileError(Format(Msg::FileCreateError, fileNameForErrors.c_str()));
     FLines.SetFile(FTemp->Handle(), FTemp->Name());

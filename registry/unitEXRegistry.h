@@ -2,6 +2,8 @@
 // file that the registry editor can import again.
 #pragma once
 
+class TPendingFile;
+
 #include "framework/Exceptions.h"
 #include "framework/Registry.h"
 
@@ -146,10 +148,9 @@ public:
     bool PlaceAs(const std::string& fileName, bool replace);
 
 private:
-    class TTempFile;
     TExportLines& FLines;
     TRegFileWriter FWriter;
-    std::unique_ptr<TTempFile> FTemp;
+    std::unique_ptr<TPendingFile> FTemp;
 };
 
 class TExRegistry : public TRegistry {
