@@ -45,14 +45,14 @@ void CountStyle(TControl& c)
 }
 
 const Row kContent[] = {
-    {.create = Ctl<&D::Label3>, .name = "Label3", .parent = "Panel3", .left = 8, .top = 8, .width = 488, .height = 56,
+    {.create = Ctl<&D::Label3>, .name = "Label3", .parent = "Panel3", .left = 8, .top = 4, .width = 488, .height = 66,
      .caption = "Dateien mit der Endung .ADE, .ADP, .BAS, .BAT, .CHM, .CMD, .COM, .CPL, .CRT, .EXE, .HLP, .HTA, "
                 ".INF, .INS, .ISP, .JS, .JSE, .LNK, .MDB, .MDE, .MSC, .MSI, .MSP, .MST, .PCD, .PIF, .REG, .SCR, "
                 ".SCT, .SHB, .SHS, .URL, .VB, .VBE, .VBS, .WSC, .WSF und .WSH können aus Sicherheitsgründen "
                 "grundsätzlich nicht vereinzelt freigegeben werden!",
      .style = ExplainStyle},
-    {.create = Ctl<&D::FlatPanel1>, .name = "FlatPanel1", .parent = "Panel3", .left = 8, .top = 68, .width = 488,
-     .height = 356, .color = kGroupColor, .style = ListPanelStyle},
+    {.create = Ctl<&D::FlatPanel1>, .name = "FlatPanel1", .parent = "Panel3", .left = 8, .top = 72, .width = 488,
+     .height = 352, .color = kGroupColor, .style = ListPanelStyle},
 
     {.create = Ctl<&D::Label1>, .name = "Label1", .parent = "FlatPanel1", .left = 8, .top = 8, .width = 201,
      .height = 13, .caption = "Freigegebene E-Mail-Anhänge", .style = HeadingStyle},
