@@ -12,6 +12,7 @@
 #include "controls/TFlatHintUnit.h"
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "dialogs/AllIdentities.h"
+#include "dialogs/Attachments.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/StdImage.h"
@@ -280,9 +281,10 @@ void TMainDlg::btnIdentClick(TObject*)
 
 void TMainDlg::btnMailAttachmentsClick(TObject*)
 {
+    // A viewer that writes nothing: a running client does not matter.
     if (!CheckClientInstalled())
         return;
-    // The attachment types dialog opens here.
+    OpenModal(AttachDlg);
 }
 
 void TMainDlg::btnAboutClick(TObject*)

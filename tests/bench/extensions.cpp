@@ -2,8 +2,12 @@
 // seeds 10,000 extension keys under HKEY_CLASSES_ROOT (most with a file type,
 // some without, some with a default value that is not text) and times, round
 // by round, the floor (a plain loop that lists the root and opens, reads and
-// closes each extension key) against the program's own ways to the list.
+// closes each extension key) against the program's own ways to the list,
+// the last of them the dialog from its creation to its filled, painted list
+// (this needs a display).
 //   zorvane_bench_ext [rounds] [keys]
+#include "controls/TFlatListBoxUnit.h"
+#include "dialogs/Attachments.h"
 #include "registry/ExtensionList.h"
 
 #include <windows.h>
@@ -12,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,7 +119,29 @@ struct TMeasure {
     const char* Name;
     // Builds the list once; returns its number of entries.
     std::function<size_t()> Run;
+    // Clears up after a run, outside the time taken.
+    std::function<void()> After = nullptr;
 };
+
+// The dialog as the main window opens it: created, shown (which fills the
+// list) and painted once.
+std::unique_ptr<TAttachDlg> Dialog;
+
+size_t OpenDialog()
+{
+    Dialog = std::make_unique<TAttachDlg>(nullptr);
+    Dialog->Show();
+    UpdateWindow(Dialog->Handle());
+    return static_cast<size_t>(Dialog->LBoxClosed->Items().Count());
+}
+
+void CloseDialog()
+{
+    Dialog.reset();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
 
 // The first row is the floor the others are compared with. A further way to
 // the list (such as a dialog from its creation to its filled list box) is
@@ -122,6 +149,7 @@ struct TMeasure {
 const std::vector<TMeasure> Measures = {
     {"floor", Floor},
     {"ReadFileExtensions", [] { return ReadFileExtensions().size(); }},
+    {"TAttachDlg", OpenDialog, CloseDialog},
 };
 
 double Median(std::vector<double> times)
@@ -146,8 +174,11 @@ int main(int argc, char** argv)
 
     // The first pass over the keys costs several times more than any later
     // one: each way runs once before the rounds count.
-    for (const TMeasure& measure : Measures)
+    for (const TMeasure& measure : Measures) {
         measure.Run();
+        if (measure.After)
+            measure.After();
+    }
     std::vector<std::vector<double>> times(Measures.size());
     for (int round = 1; round <= rounds; ++round) {
         std::printf("round %2d:", round);
@@ -157,6 +188,8 @@ int main(int argc, char** argv)
             const double begin = Seconds();
             const size_t entries = Measures[i].Run();
             times[i].push_back(Seconds() - begin);
+            if (Measures[i].After)
+                Measures[i].After();
             std::printf(" %s %.3f s (%zu)", Measures[i].Name, times[i].back(), entries);
         }
         std::printf("\n");
