@@ -4,6 +4,7 @@
 #include "app/CompileInfo.h"
 #include "app/MsgBox.h"
 #include "app/SkinRegion.h"
+#include "app/WindowStyles.h"
 #include "app/Sponsors.h"
 #include "app/info.h"
 #include "controls/HTTPLabel.h"
@@ -15,6 +16,7 @@
 #include "dialogs/Attachments.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
+#include "framework/Layout.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
 #include "registry/PathComp.h"
@@ -27,36 +29,81 @@ TMainDlg* MainDlg = nullptr;
 
 namespace {
 
-using Handler = void (TMainDlg::*)(TObject*);
-
-// The four dialog buttons: position, texts, pressed colour and handler.
-struct SpeedButtonRow {
-    TFlatSpeedButton* TMainDlg::*field;
-    const char* name;
-    int left, top, width, height;
-    const char* caption;
-    const char* hint;
-    TColor colorDown;
-    bool visible;
-    Handler click;
-};
-
-const SpeedButtonRow kSpeedButtons[] = {
-    {&TMainDlg::btnAllgemein, "btnAllgemein", 95, 129, 306, 30, "Allgemeine Einstellungen",
-     "Einstellungen, die sich auf alle Identitäten in Outlook Express auswirken.", clInfoBk, true,
-     &TMainDlg::btnAllgemeinClick},
-    {&TMainDlg::btnIdent, "btnIdent", 95, 169, 306, 30, "Einstellungen für Identitäten",
-     "Einstellungen werden für jede einzelne Identität vorgenommen.", RGBColor(240, 202, 166), true,
-     &TMainDlg::btnIdentClick},
-    {&TMainDlg::btnAbout, "btnAbout", 95, 214, 306, 25, "Info", "Informationen zur Software: Version und Autor",
-     RGBColor(240, 251, 255), true, &TMainDlg::btnAboutClick},
-    {&TMainDlg::btnMailAttachments, "btnMailAttachments", 95, 183, 306, 30, "E-Mail-Anhänge",
-     "Geben Sie nicht alle, sondern nur einzelne Dateierweiterungen in OE frei", RGBColor(192, 220, 192), false,
-     &TMainDlg::btnMailAttachmentsClick},
-};
-
 constexpr TColor kButtonFace = RGBColor(241, 241, 193);
 constexpr TColor kButtonFocused = RGBColor(224, 232, 234);
+
+using M = TMainDlg;
+using Row = TLayoutRow<TMainDlg>;
+
+// A dialog button of the main window, pressed in colour down.
+template <TColor down>
+void DialogButtonStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatSpeedButton&>(c);
+    button.SetColorFocused(kButtonFocused);
+    button.SetColorDown(down);
+    button.SetColorBorder(clWhite);
+    button.SetColorShadow(clWhite);
+}
+
+void SponsorGroupStyle(TControl& c)
+{
+    static_cast<TFlatGroupBox&>(c).SetColorBorder(clBlack);
+}
+
+void CentredLabelStyle(TControl& c)
+{
+    auto& label = static_cast<TCustomLabel&>(c);
+    label.SetAutoSize(false);
+    label.SetAlignment(taCenter);
+}
+
+void SponsorLinkStyle(TControl& c)
+{
+    LinkStyle(c);
+    static_cast<THTTPLabel&>(c).SetAlignment(taCenter);
+}
+
+void TransparentImageStyle(TControl& c)
+{
+    static_cast<TImage&>(c).SetTransparent(true);
+}
+
+constexpr TAnchors kStretch = akLeft | akTop | akRight;
+constexpr TAnchors kFoot = akLeft | akRight | akBottom;
+
+const Row kLayout[] = {
+    {.create = Ctl<&M::SkinImg>, .name = "SkinImg", .parent = nullptr, .left = 0, .top = 0, .width = 450, .height = 350,
+     .style = TransparentImageStyle, .onMouseDown = &M::SkinImgMouseDown},
+    {.create = Ctl<&M::btnAllgemein>, .name = "btnAllgemein", .parent = nullptr, .left = 95, .top = 129, .width = 306,
+     .height = 30, .caption = "Allgemeine Einstellungen",
+     .hint = "Einstellungen, die sich auf alle Identitäten in Outlook Express auswirken.", .color = kButtonFace,
+     .anchors = kStretch, .style = DialogButtonStyle<clInfoBk>, .onClick = &M::btnAllgemeinClick},
+    {.create = Ctl<&M::btnIdent>, .name = "btnIdent", .parent = nullptr, .left = 95, .top = 169, .width = 306,
+     .height = 30, .caption = "Einstellungen für Identitäten",
+     .hint = "Einstellungen werden für jede einzelne Identität vorgenommen.", .color = kButtonFace,
+     .anchors = kStretch, .style = DialogButtonStyle<RGBColor(240, 202, 166)>, .onClick = &M::btnIdentClick},
+    {.create = Ctl<&M::btnAbout>, .name = "btnAbout", .parent = nullptr, .left = 95, .top = 214, .width = 306,
+     .height = 25, .caption = "Info", .hint = "Informationen zur Software: Version und Autor", .color = kButtonFace,
+     .anchors = kStretch, .style = DialogButtonStyle<RGBColor(240, 251, 255)>, .onClick = &M::btnAboutClick},
+    {.create = Ctl<&M::btnMailAttachments>, .name = "btnMailAttachments", .parent = nullptr, .left = 95, .top = 183,
+     .width = 306, .height = 30, .caption = "E-Mail-Anhänge",
+     .hint = "Geben Sie nicht alle, sondern nur einzelne Dateierweiterungen in OE frei", .color = kButtonFace,
+     .anchors = kStretch, .flags = lfHidden, .style = DialogButtonStyle<RGBColor(192, 220, 192)>,
+     .onClick = &M::btnMailAttachmentsClick},
+    // Hidden and connected to nothing; btnBackupClick exists on its own.
+    {.create = Ctl<&M::btnBackup>, .name = "btnBackup", .parent = nullptr, .left = 8, .top = 240, .width = 25,
+     .height = 25, .flags = lfHidden},
+    {.create = Ctl<&M::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = nullptr, .left = 75, .top = 264,
+     .width = 350, .height = 57, .caption = "Gesponsert von:", .color = kButtonFace, .style = SponsorGroupStyle},
+    {.create = Ctl<&M::lblWerbetext>, .name = "lblWerbetext", .parent = "FlatGroupBox1", .left = 8, .top = 14,
+     .width = 333, .height = 13, .anchors = kFoot, .style = CentredLabelStyle},
+    {.create = Ctl<&M::lblWerbeURL>, .name = "lblWerbeURL", .parent = "FlatGroupBox1", .left = 8, .top = 33,
+     .width = 333, .height = 17, .anchors = kFoot, .style = SponsorLinkStyle},
+    {.create = Ctl<&M::btnClose>, .name = "btnClose", .parent = nullptr, .left = 236, .top = 12, .width = 16,
+     .height = 16, .caption = "x", .hint = "Programm beenden", .anchors = akTop | akRight, .style = CloseButtonStyle,
+     .onClick = &M::btnCloseClick},
+};
 
 // Opens a dialog the way every button does: a fresh instance without an
 // owner, held in its global reference while it is shown modally, destroyed
@@ -95,92 +142,8 @@ TMainDlg::TMainDlg(TComponent* owner) : TForm(owner)
     SetPosition(poScreenCenter);
     SetColor(clBtnFace);
 
-    SkinImg = new TImage(this);
-    SkinImg->SetName("SkinImg");
-    SkinImg->SetParent(this);
-    SkinImg->SetBounds(0, 0, 450, 350);
-    SkinImg->SetTransparent(true);
-    SkinImg->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { SkinImgMouseDown(s, b, sh, x, y); };
-
-    for (const SpeedButtonRow& row : kSpeedButtons) {
-        auto* button = new TFlatSpeedButton(this);
-        button->SetName(row.name);
-        button->SetParent(this);
-        button->SetBounds(row.left, row.top, row.width, row.height);
-        button->SetCaption(row.caption);
-        button->SetHint(row.hint);
-        button->SetShowHint(true);
-        button->SetColor(kButtonFace);
-        button->SetColorFocused(kButtonFocused);
-        button->SetColorDown(row.colorDown);
-        button->SetColorBorder(clWhite);
-        button->SetColorShadow(clWhite);
-        button->SetAnchors(akLeft | akTop | akRight);
-        button->SetVisible(row.visible);
-        const Handler click = row.click;
-        button->OnClick = [this, click](TObject* s) { (this->*click)(s); };
-        this->*row.field = button;
-    }
-
-    // Hidden and connected to nothing; btnBackupClick exists on its own.
-    btnBackup = new TFlatSpeedButton(this);
-    btnBackup->SetName("btnBackup");
-    btnBackup->SetParent(this);
-    btnBackup->SetBounds(8, 240, 25, 25);
-    btnBackup->SetVisible(false);
-
-    FlatGroupBox1 = new TFlatGroupBox(this);
-    FlatGroupBox1->SetName("FlatGroupBox1");
-    FlatGroupBox1->SetParent(this);
-    FlatGroupBox1->SetBounds(75, 264, 350, 57);
-    FlatGroupBox1->SetCaption("Gesponsert von:");
-    FlatGroupBox1->SetColor(kButtonFace);
-    FlatGroupBox1->SetColorBorder(clBlack);
-
-    lblWerbetext = new TLabel(this);
-    lblWerbetext->SetName("lblWerbetext");
-    lblWerbetext->SetParent(FlatGroupBox1);
-    lblWerbetext->SetAutoSize(false);
-    lblWerbetext->SetBounds(8, 14, 333, 13);
-    lblWerbetext->SetAlignment(taCenter);
-    lblWerbetext->SetAnchors(akLeft | akRight | akBottom);
-
-    lblWerbeURL = new THTTPLabel(this);
-    lblWerbeURL->SetName("lblWerbeURL");
-    lblWerbeURL->SetParent(FlatGroupBox1);
-    lblWerbeURL->SetAutoSize(false);
-    lblWerbeURL->SetBounds(8, 33, 333, 17);
-    lblWerbeURL->SetAlignment(taCenter);
-    lblWerbeURL->SetBGColorNormal(clWhite);
-    lblWerbeURL->SetBGColorHighlight(RGBColor(84, 119, 138));
-    lblWerbeURL->SetFontColorNormal(clBackground);
-    lblWerbeURL->SetFontColHighlightFocused(clWhite);
-    lblWerbeURL->SetFontColHighlightNoneFocused(clRed);
-    lblWerbeURL->SetFontStyleNormal(fsBold);
-    lblWerbeURL->SetFontStyleHighlightFocused(fsBold | fsUnderline);
-    lblWerbeURL->SetFontStyleHighlightNoneFocused(fsUnderline);
-    // Stored in this order: the link as hint first, then no tooltip at all.
-    lblWerbeURL->SetShowUrlAsHint(true);
-    lblWerbeURL->SetShowHint(false);
-    lblWerbeURL->SetAnchors(akLeft | akRight | akBottom);
-
-    btnClose = new TFlatButton(this);
-    btnClose->SetName("btnClose");
-    btnClose->SetParent(this);
-    btnClose->SetBounds(236, 12, 16, 16);
-    btnClose->SetCaption("x");
-    TBitmap cross;
-    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
-    btnClose->SetGlyph(cross);
-    btnClose->SetHint("Programm beenden");
-    btnClose->SetShowHint(true);
-    btnClose->SetColor(RGBColor(236, 236, 206));
-    btnClose->SetColorFocused(kButtonFocused);
-    btnClose->SetColorDown(RGBColor(240, 202, 166));
-    btnClose->SetColorBorder(clWhite);
-    btnClose->SetColorShadow(RGBColor(240, 251, 255));
-    btnClose->SetAnchors(akTop | akRight);
-    btnClose->OnClick = [this](TObject* s) { btnCloseClick(s); };
+    TLayoutBuilder<TMainDlg> build(*this);
+    build.Add(kLayout);
 
     FlatHint = new TFlatHint(this);
     FlatHint->SetName("FlatHint");
@@ -202,6 +165,8 @@ TMainDlg::TMainDlg(TComponent* owner) : TForm(owner)
     SaveDialog->SetName("SaveDialog");
     OpenDialog = new TOpenDialog(this);
     OpenDialog->SetName("OpenDialog");
+
+    build.Finish();
 
     OnShow = [this](TObject* s) { FormShow(s); };
     FormCreate(this);

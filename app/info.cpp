@@ -3,11 +3,13 @@
 #include "app/AboutTexts.h"
 #include "app/CompileInfo.h"
 #include "app/Main.h"
+#include "app/WindowStyles.h"
 #include "controls/HTTPLabel.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatPanelUnit.h"
 #include "framework/DragMove.h"
+#include "framework/Layout.h"
 #include "framework/StdBevel.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
@@ -24,11 +26,131 @@ constexpr const char* kWebCaption = "www.example.org";
 constexpr const char* kClientNotice = "Outlook Express ist ein Produkt von Microsoft.";
 constexpr const char* kControlsCredit = "Flache Steuerelemente vom Zorvane-Team";
 
-// The two labels whose right edge is fixed.
-void AlignRightEdge(TLabel* label, int right)
+using A = TAboutDlg;
+using Row = TLayoutRow<TAboutDlg>;
+
+constexpr TColor kInfoColor = RGBColor(0xF1, 0xF1, 0xC1);
+
+void TitleStyle(TControl& c)
 {
-    label->SetLeft(right - label->Width());
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetAlignment(taLeftJustify);
+    panel.SetColorHighLight(clBlack);
+    panel.SetColorShadow(clBlack);
 }
+
+void BodyStyle(TControl& c)
+{
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetColorHighLight(clBlack);
+    panel.SetColorShadow(clBlack);
+}
+
+void CloseStyle(TControl& c)
+{
+    CloseButtonStyle(c);
+    auto& button = static_cast<TFlatButton&>(c);
+    button.SetMargin(0);
+    button.SetSpacing(0);
+}
+
+void InfoGroupStyle(TControl& c)
+{
+    static_cast<TFlatGroupBox&>(c).SetColorBorder(clWhite);
+}
+
+void IconStyle(TControl& c)
+{
+    auto& image = static_cast<TImage&>(c);
+    image.SetCenter(true);
+    image.SetTransparent(true);
+    image.SetIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 32, 32, 0)));
+}
+
+// A label as wide as its text; the table gives where it starts.
+void TextStyle(TControl& c)
+{
+    auto& label = static_cast<TLabel&>(c);
+    label.SetTransparent(true);
+    label.SetAutoSize(true);
+}
+
+// A label as wide as its text whose right edge stays where the table ends it.
+void RightEdgeStyle(TControl& c)
+{
+    TextStyle(c);
+    static_cast<TLabel&>(c).SetAlignment(taRightJustify);
+}
+
+void ProductStyle(TControl& c)
+{
+    auto& label = static_cast<TLabel&>(c);
+    label.SetTransparent(true);
+    label.SetAutoSize(false);
+    label.SetWordWrap(true);
+}
+
+void AboutLinkStyle(TControl& c)
+{
+    LinkStyle(c);
+    static_cast<THTTPLabel&>(c).SetTransparent(true);
+}
+
+void LineStyle(TControl& c)
+{
+    static_cast<TBevel&>(c).SetShape(bsTopLine);
+}
+
+void OkStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatButton&>(c);
+    button.SetModalResult(mrOk);
+    button.SetColorFocused(kInfoColor);
+    button.SetColorDown(clWhite);
+    button.SetColorBorder(clBlack);
+}
+
+const Row kLayout[] = {
+    {.create = Ctl<&A::PanelTitle>, .name = "PanelTitle", .parent = nullptr, .left = 0, .top = 0, .width = 298,
+     .height = 20, .caption = " Zorvane", .color = RGBColor(0x3A, 0x6E, 0xA5),
+     .font = {.style = fsBold, .color = clWhite}, .align = alTop, .style = TitleStyle,
+     .onMouseDown = &A::PanelTitleMouseDown},
+    {.create = Ctl<&A::btnClose>, .name = "btnClose", .parent = "PanelTitle", .left = 277, .top = 2, .width = 16,
+     .height = 16, .caption = "x", .hint = "Fenster schließen", .style = CloseStyle, .onClick = &A::btnCloseClick},
+    {.create = Ctl<&A::FlatPanel1>, .name = "FlatPanel1", .parent = nullptr, .left = 0, .top = 20, .width = 298,
+     .height = 299, .color = RGBColor(0xC5, 0xD2, 0xD8), .align = alClient, .style = BodyStyle,
+     .onMouseDown = &A::PanelTitleMouseDown},
+    {.create = Ctl<&A::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = "FlatPanel1", .left = 8, .top = 8,
+     .width = 281, .height = 249, .caption = "Info:", .color = kInfoColor, .style = InfoGroupStyle},
+    {.create = Ctl<&A::ProgramIcon>, .name = "ProgramIcon", .parent = "FlatGroupBox1", .left = 8, .top = 16,
+     .width = 65, .height = 57, .style = IconStyle},
+    {.create = Ctl<&A::ProductName>, .name = "ProductName", .parent = "FlatGroupBox1", .left = 88, .top = 24,
+     .width = 169, .height = 26, .caption = "ProductName", .style = ProductStyle},
+    {.create = Ctl<&A::CompileDateLabel>, .name = "CompileDateLabel", .parent = "FlatGroupBox1", .left = 88,
+     .top = 60, .width = 0, .height = 0, .caption = "CompileDate", .style = TextStyle},
+    {.create = Ctl<&A::Version>, .name = "Version", .parent = "FlatGroupBox1", .left = 88, .top = 80, .width = 0,
+     .height = 0, .caption = "Version", .style = TextStyle},
+    {.create = Ctl<&A::Copyright>, .name = "Copyright", .parent = "FlatGroupBox1", .left = 0, .top = 104, .width = 75,
+     .height = 0, .caption = "Copyright:", .style = RightEdgeStyle},
+    {.create = Ctl<&A::HTTPMailto>, .name = "HTTPMailto", .parent = "FlatGroupBox1", .left = 88, .top = 105,
+     .width = 166, .height = 13, .caption = kMailCaption, .font = {.style = fsBold}, .style = AboutLinkStyle},
+    {.create = Ctl<&A::Comments>, .name = "Comments", .parent = "FlatGroupBox1", .left = 0, .top = 131, .width = 72,
+     .height = 0, .caption = "Webseite:", .style = RightEdgeStyle},
+    {.create = Ctl<&A::HTTPWebsite>, .name = "HTTPWebsite", .parent = "FlatGroupBox1", .left = 88, .top = 131,
+     .width = 102, .height = 13, .caption = kWebCaption, .font = {.style = fsBold}, .style = AboutLinkStyle},
+    {.create = Ctl<&A::Bevel1>, .name = "Bevel1", .parent = "FlatGroupBox1", .left = 8, .top = 160, .width = 265,
+     .height = 2, .style = LineStyle},
+    {.create = Ctl<&A::Label1>, .name = "Label1", .parent = "FlatGroupBox1", .left = 16, .top = 172, .width = 0,
+     .height = 0, .caption = kClientNotice, .style = TextStyle},
+    {.create = Ctl<&A::Bevel2>, .name = "Bevel2", .parent = "FlatGroupBox1", .left = 8, .top = 192, .width = 265,
+     .height = 2, .style = LineStyle},
+    {.create = Ctl<&A::Label4>, .name = "Label4", .parent = "FlatGroupBox1", .left = 16, .top = 204, .width = 0,
+     .height = 0, .caption = "Verwendete Komponenten:", .style = TextStyle},
+    {.create = Ctl<&A::Label2>, .name = "Label2", .parent = "FlatGroupBox1", .left = 37, .top = 225, .width = 0,
+     .height = 0, .caption = kControlsCredit, .style = TextStyle},
+    {.create = Ctl<&A::OkBtn>, .name = "OkBtn", .parent = "FlatPanel1", .left = 104, .top = 265, .width = 89,
+     .height = 25, .caption = "OK", .color = RGBColor(0xE0, 0xE8, 0xEA), .style = OkStyle},
+};
 
 } // namespace
 
@@ -40,144 +162,13 @@ TAboutDlg::TAboutDlg(TComponent* owner) : TForm(owner)
     SetClientSize(298, 319);
     SetPosition(poScreenCenter);
 
-    auto drag = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { PanelTitleMouseDown(s, b, sh, x, y); };
-
-    PanelTitle = new TFlatPanel(this);
-    PanelTitle->SetName("PanelTitle");
-    PanelTitle->SetParent(this);
-    PanelTitle->SetHeight(20);
-    PanelTitle->SetAlign(alTop);
-    PanelTitle->SetCaption(" Zorvane");
-    PanelTitle->SetAlignment(taLeftJustify);
-    PanelTitle->Font().SetColor(clWhite);
-    PanelTitle->Font().SetStyle(fsBold);
-    PanelTitle->SetColor(RGBColor(0x3A, 0x6E, 0xA5));
-    PanelTitle->SetColorHighLight(clBlack);
-    PanelTitle->SetColorShadow(clBlack);
-    PanelTitle->OnMouseDown = drag;
-
-    btnClose = new TFlatButton(this);
-    btnClose->SetName("btnClose");
-    btnClose->SetParent(PanelTitle);
-    btnClose->SetBounds(277, 2, 16, 16);
-    btnClose->SetCaption("x");
-    TBitmap cross;
-    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
-    btnClose->SetGlyph(cross);
-    btnClose->SetHint("Fenster schließen");
-    btnClose->SetShowHint(true);
-    btnClose->SetColor(RGBColor(0xEC, 0xEC, 0xCE));
-    btnClose->SetColorFocused(RGBColor(0xE0, 0xE8, 0xEA));
-    btnClose->SetColorDown(RGBColor(0xF0, 0xCA, 0xA6));
-    btnClose->SetColorBorder(clWhite);
-    btnClose->SetColorShadow(RGBColor(0xF0, 0xFB, 0xFF));
-    btnClose->SetMargin(0);
-    btnClose->SetSpacing(0);
-    btnClose->OnClick = [this](TObject* s) { btnCloseClick(s); };
-
-    FlatPanel1 = new TFlatPanel(this);
-    FlatPanel1->SetName("FlatPanel1");
-    FlatPanel1->SetParent(this);
-    FlatPanel1->SetAlign(alClient);
-    FlatPanel1->SetColor(RGBColor(0xC5, 0xD2, 0xD8));
-    FlatPanel1->SetColorHighLight(clBlack);
-    FlatPanel1->SetColorShadow(clBlack);
-    FlatPanel1->OnMouseDown = drag;
-
-    FlatGroupBox1 = new TFlatGroupBox(this);
-    FlatGroupBox1->SetName("FlatGroupBox1");
-    FlatGroupBox1->SetParent(FlatPanel1);
-    FlatGroupBox1->SetBounds(8, 8, 281, 249);
-    FlatGroupBox1->SetCaption("Info:");
-    FlatGroupBox1->SetColor(RGBColor(0xF1, 0xF1, 0xC1));
-    FlatGroupBox1->SetColorBorder(clWhite);
-
-    ProgramIcon = new TImage(this);
-    ProgramIcon->SetName("ProgramIcon");
-    ProgramIcon->SetParent(FlatGroupBox1);
-    ProgramIcon->SetBounds(8, 16, 65, 57);
-    ProgramIcon->SetCenter(true);
-    ProgramIcon->SetTransparent(true);
-    ProgramIcon->SetIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 32, 32, 0)));
-
-    ProductName = MakeLabel("ProductName", 88, 24, "ProductName");
-    ProductName->SetAutoSize(false);
-    ProductName->SetBounds(88, 24, 169, 26);
-    ProductName->SetWordWrap(true);
-    CompileDateLabel = MakeLabel("CompileDateLabel", 88, 60, "CompileDate");
-    Version = MakeLabel("Version", 88, 80, "Version");
-
-    Copyright = MakeLabel("Copyright", 0, 104, "Copyright:");
-    AlignRightEdge(Copyright, 75);
-    HTTPMailto = MakeLink("HTTPMailto", 88, 105, 166, 13, kMailCaption, kMailUrl);
-    Comments = MakeLabel("Comments", 0, 131, "Webseite:");
-    AlignRightEdge(Comments, 72);
-    HTTPWebsite = MakeLink("HTTPWebsite", 88, 131, 102, 13, kWebCaption, kWebUrl);
-
-    Bevel1 = new TBevel(this);
-    Bevel1->SetName("Bevel1");
-    Bevel1->SetParent(FlatGroupBox1);
-    Bevel1->SetBounds(8, 160, 265, 2);
-    Bevel1->SetShape(bsTopLine);
-    Label1 = MakeLabel("Label1", 16, 172, kClientNotice);
-    Bevel2 = new TBevel(this);
-    Bevel2->SetName("Bevel2");
-    Bevel2->SetParent(FlatGroupBox1);
-    Bevel2->SetBounds(8, 192, 265, 2);
-    Bevel2->SetShape(bsTopLine);
-    Label4 = MakeLabel("Label4", 16, 204, "Verwendete Komponenten:");
-    Label2 = MakeLabel("Label2", 37, 225, kControlsCredit);
-
-    OkBtn = new TFlatButton(this);
-    OkBtn->SetName("OkBtn");
-    OkBtn->SetParent(FlatPanel1);
-    OkBtn->SetBounds(104, 265, 89, 25);
-    OkBtn->SetCaption("OK");
-    OkBtn->SetModalResult(mrOk);
-    OkBtn->SetColor(RGBColor(0xE0, 0xE8, 0xEA));
-    OkBtn->SetColorFocused(RGBColor(0xF1, 0xF1, 0xC1));
-    OkBtn->SetColorDown(clWhite);
-    OkBtn->SetColorBorder(clBlack);
+    TLayoutBuilder<TAboutDlg> build(*this);
+    build.Add(kLayout);
+    build.Finish();
+    HTTPMailto->SetUrl(kMailUrl);
+    HTTPWebsite->SetUrl(kWebUrl);
 
     OnShow = [this](TObject* s) { FormShow(s); };
-}
-
-TLabel* TAboutDlg::MakeLabel(const char* name, int left, int top, const char* caption)
-{
-    auto* label = new TLabel(this);
-    label->SetName(name);
-    label->SetParent(FlatGroupBox1);
-    label->SetTransparent(true);
-    label->SetAutoSize(true);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
-    return label;
-}
-
-THTTPLabel* TAboutDlg::MakeLink(const char* name, int left, int top, int width, int height, const char* caption,
-                                const char* url)
-{
-    auto* link = new THTTPLabel(this);
-    link->SetName(name);
-    link->SetParent(FlatGroupBox1);
-    link->SetAutoSize(false);
-    link->SetBounds(left, top, width, height);
-    link->SetTransparent(true);
-    link->SetCaption(caption);
-    link->Font().SetStyle(fsBold);
-    link->SetBGColorNormal(clWhite);
-    link->SetBGColorHighlight(RGBColor(0x54, 0x77, 0x8A));
-    link->SetFontColorNormal(clBackground);
-    link->SetFontColHighlightFocused(clWhite);
-    link->SetFontColHighlightNoneFocused(clRed);
-    link->SetFontStyleNormal(fsBold);
-    link->SetFontStyleHighlightFocused(fsBold | fsUnderline);
-    link->SetFontStyleHighlightNoneFocused(fsUnderline);
-    link->SetUrl(url);
-    link->SetShowUrlAsHint(true);
-    link->SetShowHint(false);
-    return link;
 }
 
 void TAboutDlg::FormShow(TObject*)
@@ -186,7 +177,7 @@ void TAboutDlg::FormShow(TObject*)
     const std::string date = MainDlg && MainDlg->CompileInfo ? MainDlg->CompileInfo->CompileDate() : std::string();
     CompileDateLabel->SetCaption(AboutDateText(date));
     // A build part that is no number raises here, before the label changes.
-    const std::string version = AboutVersionTextOf(ModuleFileName());
+    const std::string version = AboutVersionTextOf(VersionFile.empty() ? ModuleFileName() : VersionFile);
     Version->SetCaption(version);
 }
 

@@ -3,6 +3,8 @@
 
 #include "framework/Forms.h"
 
+#include <string>
+
 class TFlatPanel;
 class TFlatButton;
 class TFlatGroupBox;
@@ -34,13 +36,12 @@ public:
     TLabel* Label2 = nullptr;
     TFlatButton* OkBtn = nullptr;
 
+    // The file whose version record the dialog shows; empty: the program.
+    std::string VersionFile;
+
     void FormShow(TObject* sender);
     void PanelTitleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void btnCloseClick(TObject* sender);
-
-private:
-    THTTPLabel* MakeLink(const char* name, int left, int top, int width, int height, const char* caption, const char* url);
-    TLabel* MakeLabel(const char* name, int left, int top, const char* caption);
 };
 
 // The about dialog while it is open.

@@ -45,6 +45,9 @@ void CloseStyle(TControl& c)
     button.SetColorDown(10930928);
     button.SetColorBorder(clWhite);
     button.SetColorShadow(16776176);
+    // The cross alone fills the 16 pixels; the caption "x" stays for keys.
+    button.SetMargin(0);
+    button.SetSpacing(0);
 }
 
 void RowButtonStyle(TControl& c)

@@ -1,6 +1,7 @@
 // TCustomForm: a top-level window with modal showing, tab order and
 // accelerators.
 #include "framework/Forms.h"
+#include "framework/Barrier.h"
 
 #include "framework/Exceptions.h"
 
@@ -140,8 +141,10 @@ void TCustomForm::SetVisible(bool visible)
 
 void TCustomForm::DoShow()
 {
+    // A handler that fails ends with its message; the form opens all the same
+    // (it may be on the way into a modal loop, which must not be skipped).
     if (OnShow)
-        OnShow(this);
+        Guarded([this] { OnShow(this); });
 }
 
 void TCustomForm::DoHide()

@@ -36,7 +36,7 @@ zv_wine_prefix() {
   (
     flock 9
     if [ ! -f "$marker" ] || [ "$(cat "$marker")" != "$setup" ]; then
-      [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 </dev/null
+      if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 </dev/null || true; fi
       rm -rf "$WINEPREFIX"
       wineboot -i >/dev/null 2>&1 </dev/null
       # Without a window manager, destroying a managed window waits two seconds.

@@ -8,6 +8,7 @@
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
 
+#include "VersionResource.h"
 #include "support/ModalCloser.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
@@ -206,6 +207,23 @@ TEST_F(MainFixture, DragMoveStartsForAnyMouseButtonOnTheSkin)
     SendMessageA(wnd, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(40, 100));
     SendMessageA(wnd, WM_MBUTTONUP, 0, MAKELPARAM(40, 100));
     EXPECT_EQ(dlg->commands, (std::vector<WPARAM>{0xF012, 0xF012, 0xF012}));
+}
+
+TEST_F(MainFixture, AboutDialogOpensWithTheConversionErrorOfABadVersion)
+{
+    VersionRecordLayout bad;
+    bad.fileVersion = L"2.2.8.beta";
+    TempVersionedExe badExe(bad);
+    ASSERT_FALSE(badExe.Path().empty()) << badExe.Error();
+    TAboutDlg about(nullptr);
+    about.VersionFile = badExe.Path();
+    MessageBoxRecorder boxes;
+    about.Show();
+    EXPECT_TRUE(IsWindowVisible(about.Handle()));
+    EXPECT_EQ(about.Version->Caption(), "Version");
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].text.find("ist kein gültiger Integerwert"), std::string::npos) << boxes.Boxes[0].text;
+    EXPECT_EQ(boxes.Boxes[0].flags & MB_ICONSTOP, static_cast<UINT>(MB_ICONSTOP));
 }
 
 TEST_F(MainFixture, AboutDialogTextsAreBuiltAtEveryShow)

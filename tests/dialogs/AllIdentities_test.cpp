@@ -6,6 +6,7 @@
 #include "controls/TFlatCheckBoxUnit.h"
 #include "controls/TFlatEditUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
+#include "controls/TFlatPanelUnit.h"
 #include "dialogs/MailTemplate.h"
 #include "framework/Dialogs.h"
 #include "framework/StdImage.h"
@@ -439,6 +440,26 @@ TEST_F(AllDlgTest, EveryApplyLeavesABackupThatRestoresTheFormerState)
     EXPECT_EQ(Snapshot(), before) << regfilekit::ReadFileBytes(backup);
     DeleteFileA(MailTemplatePath(dlg->PathComponent->ShellTemplatesFolder()).c_str());
     DeleteFileA(backup.c_str());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AllDlgTest, FrameCloseButtonSitsAtTheRightEndOfTheTitleBar)
+{
+    TAllDlg& d = Open();
+    d.Show();
+    zvtest::DrainMessages();
+    EXPECT_EQ(d.PanelTitle->Width(), 497);
+    EXPECT_EQ(d.btnClose->Left() + d.btnClose->Width(), d.PanelTitle->Width() - 2) << d.btnClose->Left();
+    EXPECT_EQ(d.btnClose->Top(), 2);
+    EXPECT_TRUE(IsWindowVisible(d.btnClose->Handle()));
+    RECT r;
+    GetWindowRect(d.btnClose->Handle(), &r);
+    RECT t;
+    GetWindowRect(d.PanelTitle->Handle(), &t);
+    EXPECT_EQ(r.right, t.right - 2);
 }
 
 } // namespace
