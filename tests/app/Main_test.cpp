@@ -124,24 +124,6 @@ TEST_F(MainFixture, GuardsOfBothSettingsButtonsShowTheirMessagesInOrder)
     saved.Restore(HKEY_LOCAL_MACHINE, kVersionKey);
 }
 
-TEST_F(MainFixture, LayoutMatchesTheTable)
-{
-    EXPECT_EQ(dlg->Caption(), "Pelmora");
-    EXPECT_EQ(dlg->ClientWidth(), 450);
-    EXPECT_EQ(dlg->ClientHeight(), 350);
-    EXPECT_FALSE(dlg->SkinApplied);
-    EXPECT_EQ(dlg->btnAllgemein->Caption(), "Allgemeine Einstellungen");
-    EXPECT_EQ(dlg->btnIdent->BoundsRect().top, 169);
-    EXPECT_FALSE(dlg->btnMailAttachments->Visible());
-    EXPECT_FALSE(dlg->btnBackup->Visible());
-    EXPECT_FALSE(static_cast<bool>(dlg->btnBackup->OnClick));
-    EXPECT_EQ(dlg->btnAbout->ColorDown(), RGBColor(240, 251, 255));
-    EXPECT_EQ(dlg->btnClose->Hint(), "Programm beenden");
-    EXPECT_EQ(dlg->btnClose->Glyph().Width(), 14);
-    EXPECT_EQ(dlg->lblWerbeURL->FontStyleNormal(), static_cast<TFontStyles>(fsBold));
-    EXPECT_FALSE(dlg->lblWerbeURL->ShowHint());
-}
-
 TEST_F(MainFixture, FirstShowAppliesTheSkinOnceAndEveryShowPicksASponsor)
 {
     dlg->Show();
