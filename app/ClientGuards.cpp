@@ -1,6 +1,6 @@
 #include "app/ClientGuards.h"
 
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 #include "registry/ClientCheck.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/ClientGuards.h"
 #include "app/CompileInfo.h"
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 #include "app/SkinRegion.h"
 #include "app/WindowStyles.h"
 #include "app/Sponsors.h"

@@ -1,6 +1,6 @@
 #include "dialogs/AllIdentities.h"
 
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatCheckBoxUnit.h"
 #include "controls/TFlatEditUnit.h"

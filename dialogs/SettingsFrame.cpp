@@ -1,6 +1,6 @@
 #include "dialogs/SettingsFrame.h"
 
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatPanelUnit.h"
 #include "framework/DragMove.h"

@@ -1,6 +1,6 @@
 #include "app/ClientGuards.h"
 
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 #include "framework/Exceptions.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"

@@ -1,4 +1,4 @@
-#include "app/MsgBox.h"
+#include "framework/MsgBox.h"
 
 #include "framework/Seams.h"
 
