@@ -29,9 +29,10 @@ foreach(zv_line IN LISTS zv_lines)
     add_test("${zv_test}" "${ZV_EMULATOR}" "${ZV_EXE}" "--gtest_filter=${zv_test}")
     set_tests_properties("${zv_test}" PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120
                          WORKING_DIRECTORY "${ZV_WORKDIR}")
-    # Tests that put the real pointer somewhere or take the activation must
-    # not run beside each other or beside the end-to-end clicks.
-    if(zv_test MATCHES "^(FlatCheckBoxTest|FlatButtonTest|FlatButtonKinds|FlatSpeedButtonTest|HTTPLabelTest)[./]")
+    # Tests that put the real pointer somewhere, take the activation or show
+    # a window titled like the program's must not run beside each other or
+    # beside the end-to-end clicks, which find the program by its title.
+    if(zv_test MATCHES "^(FlatCheckBoxTest|FlatButtonTest|FlatButtonKinds|FlatSpeedButtonTest|HTTPLabelTest|MainFixture|AttachmentsButton)[./]")
       set_tests_properties("${zv_test}" PROPERTIES RESOURCE_LOCK pointer)
     endif()
   endif()

@@ -5,6 +5,7 @@
 set -u
 exe=$1 boxtext=$2 prefix=$3 src=$4
 source "$src/scripts/wine-env.sh"
+source "$src/tests/e2e/window.sh"
 zv_wine_env "$prefix" || exit 2
 zv_wine_prefix
 # In the 32-bit view, where the program looks for the client.
@@ -14,7 +15,7 @@ log=$(mktemp)
 trap 'wineserver -k >/dev/null 2>&1; rm -f "$log"' EXIT
 setsid wine "$exe" </dev/null >/dev/null 2>&1 &
 
-wnd=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pelmora$' | head -n 1)
+wnd=$(find_window '^Pelmora$')
 if [ -z "$wnd" ]; then
   echo "main window did not appear"
   exit 1

@@ -6,6 +6,7 @@
 set -u
 exe=$1 prefix=$2 src=$3 bx=$4 by=$5 title=$6
 source "$src/scripts/wine-env.sh"
+source "$src/tests/e2e/window.sh"
 zv_wine_env "$prefix" || exit 2
 zv_wine_prefix
 # As the client's set-up would: the 32-bit regedit, the 32-bit view.
@@ -27,11 +28,11 @@ export_all() {
 export_all before
 
 setsid wine "$exe" </dev/null >/dev/null 2>&1 &
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pelmora$' | head -n 1)
+main=$(find_window '^Pelmora$')
 [ -n "$main" ] || { echo "main window did not appear"; exit 1; }
 sleep 1
 xdotool mousemove --window "$main" "$bx" "$by" click 1
-dlg=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
+dlg=$(find_window "$title")
 [ -n "$dlg" ] || { echo "no dialog matching $title"; exit 1; }
 sleep 1
 # "OK": 8 pixels from the left of the button row, 17 below its top.
