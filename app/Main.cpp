@@ -11,6 +11,7 @@
 #include "controls/TFlatHintUnit.h"
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "dialogs/AllIdentities.h"
+#include "dialogs/ChangeRegistry.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/StdImage.h"
@@ -278,7 +279,7 @@ void TMainDlg::btnIdentClick(TObject*)
 {
     if (!CheckClientInstalled() || ClientIsRunning())
         return;
-    // The identity settings dialog opens here.
+    OpenModal(SeparateDlg, [this](TseparateDlg& dialog) { dialog.SetFileDialog(OpenDialog); });
 }
 
 void TMainDlg::btnMailAttachmentsClick(TObject*)
