@@ -426,11 +426,12 @@ void TseparateDlg::IdentChangeCloseUp(TObject*)
 void TseparateDlg::IdentChangeChange(TObject*)
 {
     const int index = IdentChange->ItemIndex();
-    if (index < 0 || index >= static_cast<int>(FIdentities.size()))
+    // The identity on display chosen again keeps what the user changed.
+    if (index < 0 || index >= static_cast<int>(FIdentities.size()) || index == FShown)
         return;
     // However the selection moved (list or arrow keys), pending changes are
     // not dropped without the question.
-    if (index != FShown && !FDeclined && PendingChanges() && AskToSave()) {
+    if (!FDeclined && PendingChanges() && AskToSave()) {
         bool saved = false;
         try {
             saved = ApplyTo(FShown);
