@@ -221,18 +221,18 @@ const Row kPages[] = {
 
     // Anhänge
     {.create = New<TFlatGroupBox>, .name = "grpAnhang", .parent = "Attachments", .left = 8, .top = 8, .width = 459,
-     .height = 160, .caption = "E-Mail-Anhänge sichtbar machen::", .style = GroupStyle},
+     .height = 140, .caption = "E-Mail-Anhänge sichtbar machen::", .style = GroupStyle},
     {.create = New<TFlatPanel>, .name = "pnlAnhang", .parent = "grpAnhang", .left = 8, .top = 18, .width = 443,
-     .height = 134, .style = WhitePanelStyle},
+     .height = 114, .style = WhitePanelStyle},
     {.create = New<TLabel>, .name = "lblAnhang", .parent = "pnlAnhang", .left = 8, .top = 6, .width = 427,
-     .height = 100,
+     .height = 84,
      .caption = "Mit der Installation des Service Pack 2 vom Internet Explorer 6.0 werden in Outlook Express die "
                 "E-Mail-Anhänge beim Aufruf von E-Mails vermeintlich \"entfernt\". Hiermit können Sie die Anhänge "
                 "wieder auswählbar machen.\r\n\r\nDie Funktion wird nur umgesetzt, wenn in den allgemeinen "
                 "Einstellungen die Option \"Blockierte E-Mail-Anhänge\" nicht aktiviert wurde.",
      .style = ExplainStyle},
     {.create = Ctl<&D::ChkSafeAttachments>, .name = "ChkSafeAttachments", .parent = "pnlAnhang", .left = 8,
-     .top = 110, .width = 427, .height = 17, .caption = "E-Mail-Anhänge auswählbar machen",
+     .top = 90, .width = 427, .height = 17, .caption = "E-Mail-Anhänge auswählbar machen",
      .onClick = &D::ChkSymbolleisteClick},
 
     // Dialoge
