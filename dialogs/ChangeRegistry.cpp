@@ -205,15 +205,15 @@ const Row kPages[] = {
 
     // Sound
     {.create = New<TFlatGroupBox>, .name = "grpSignal", .parent = "Sound", .left = 8, .top = 8, .width = 459,
-     .height = 122, .caption = "Signalton:", .style = GroupStyle},
+     .height = 110, .caption = "Signalton:", .style = GroupStyle},
     {.create = New<TFlatPanel>, .name = "pnlSignal", .parent = "grpSignal", .left = 8, .top = 18, .width = 443,
-     .height = 96, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblSignal", .parent = "pnlSignal", .left = 8, .top = 6, .width = 427, .height = 30,
+     .height = 84, .style = WhitePanelStyle},
+    {.create = New<TLabel>, .name = "lblSignal", .parent = "pnlSignal", .left = 8, .top = 6, .width = 427, .height = 17,
      .caption = "Lassen Sie sich den E-Mail-Eingang mit einem Signalton akustisch signalisieren.",
      .style = ExplainStyle},
-    {.create = Ctl<&D::ChkSound>, .name = "ChkSound", .parent = "pnlSignal", .left = 8, .top = 36, .width = 427,
+    {.create = Ctl<&D::ChkSound>, .name = "ChkSound", .parent = "pnlSignal", .left = 8, .top = 26, .width = 427,
      .height = 17, .caption = "Signalton einschalten", .onClick = &D::ChkSymbolleisteClick},
-    {.create = New<TLabel>, .name = "lblSignal2", .parent = "pnlSignal", .left = 8, .top = 60, .width = 427,
+    {.create = New<TLabel>, .name = "lblSignal2", .parent = "pnlSignal", .left = 8, .top = 50, .width = 427,
      .height = 30,
      .caption = "Welcher Signalton beim Empfang einer E-Mail abgespielt werden soll, geben Sie in den allgemeinen "
                 "Einstellungen für alle Identitäten an.",
