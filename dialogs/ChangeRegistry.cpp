@@ -272,6 +272,13 @@ constexpr TSettingSpec Box(const char* title, const char* key, const char* value
     return spec;
 }
 
+// A box that writes another number than 1 when checked.
+constexpr TSettingSpec CheckedWrites(TSettingSpec spec, int value)
+{
+    spec.checked = Writes(value);
+    return spec;
+}
+
 constexpr TSettingSpec Text(const char* title, const char* value, bool expand = false, const char* emptyText = nullptr)
 {
     return {.title = title, .root = kUser, .key = "", .value = value, .sense = TSense::Text, .expand = expand,
@@ -296,7 +303,8 @@ const CatalogRow kCatalog[] = {
     {Text("Startseite", "FrontpagePath", true), nullptr, &D::edFrontpagePath},
     {Box("Startbildschirm ausschalten", "", "NoSplash", kDirect, 0), &D::chkSplashScreen, nullptr},
     {Box("Blindcopy-Feld anzeigen", "Mail", "Show Adv Mail Send", kDirect, 0), &D::chkBcc, nullptr},
-    {Box("Kopfzeilen anzeigen", "Mail", "Show Adv Mail Read", kDirect, 1), &D::chkMoreHeader, nullptr},
+    {CheckedWrites(Box("Kopfzeilen anzeigen", "Mail", "Show Adv Mail Read", kDirect, 1), 255), &D::chkMoreHeader,
+     nullptr},
     {Box("Bilder automatisch anzeigen", "Trident\\Main", "Display Inline Images", kDirect, 1), &D::chkImages, nullptr},
     {Box("Musik automatisch starten", "Trident\\Main", "Play_Background_Sounds", kDirect, 1), &D::chkSounds, nullptr},
     {Box("Animationen automatisch starten", "Trident\\Main", "Play_Animations", kDirect, 1), &D::chkAnims, nullptr},
@@ -308,8 +316,6 @@ const CatalogRow kCatalog[] = {
     {Box("E-Mail-Anhänge auswählbar machen", "Mail", "Safe Attachments", kInverted, 0), &D::ChkSafeAttachments,
      nullptr},
 };
-
-constexpr size_t kHeaderRow = 14;   // "Show Adv Mail Read": checked writes 255
 
 // Sets a flag for the lifetime of a scope.
 class TFlagScope {
@@ -359,7 +365,6 @@ void TseparateDlg::BuildCatalog()
             setting.edit = this->*row.edit;
         FCatalog.Add(std::move(setting));
     }
-    FCatalog.Settings()[kHeaderRow].spec.checked = Writes(255);
 }
 
 std::string TseparateDlg::BaseKey(const TIdentityInfo& identity)
