@@ -14,6 +14,7 @@
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "dialogs/AllIdentities.h"
 #include "dialogs/Attachments.h"
+#include "dialogs/ChangeRegistry.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/Layout.h"
@@ -241,7 +242,7 @@ void TMainDlg::btnIdentClick(TObject*)
 {
     if (!CheckClientInstalled() || ClientIsRunning())
         return;
-    // The identity settings dialog opens here.
+    OpenModal(SeparateDlg, [this](TseparateDlg& dialog) { dialog.SetFileDialog(OpenDialog); });
 }
 
 void TMainDlg::btnMailAttachmentsClick(TObject*)

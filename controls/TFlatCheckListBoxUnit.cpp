@@ -36,6 +36,8 @@ bool TFlatCheckListBox::PressRow(int x, int y)
             SetFocus();
             if (tickable && OnClickCheck)
                 OnClickCheck(this);
+            if (OnMarkToggled)
+                OnMarkToggled(this);
             Invalidate();
             return true;
         }
@@ -53,8 +55,11 @@ bool TFlatCheckListBox::HandleKey(WORD key)
 {
     if (key != VK_SPACE)
         return false;
-    if (FHighlightedItem >= 0 && FHighlightedItem < MaxMarks)
+    if (FHighlightedItem >= 0 && FHighlightedItem < MaxMarks) {
         SetMarked(FHighlightedItem, !Marked(FHighlightedItem));
+        if (OnMarkToggled)
+            OnMarkToggled(this);
+    }
     return true;
 }
 

@@ -16,6 +16,8 @@ public:
 
     // Fired after a tick was toggled with the mouse (not with the space bar).
     TNotifyEvent OnClickCheck;
+    // Fired after any tick the user toggled, with the mouse or the space bar.
+    TNotifyEvent OnMarkToggled;
 
     void DoExit() override;
 

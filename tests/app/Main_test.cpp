@@ -7,6 +7,7 @@
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
+#include "framework/Timer.h"
 
 #include "VersionResource.h"
 #include "support/ModalCloser.h"
@@ -89,7 +90,7 @@ TEST_F(MainFixture, GuardsOfBothSettingsButtonsShowTheirMessagesInOrder)
     // The dialog each button opens once the guards let it through.
     const std::pair<TFlatSpeedButton*, const char*> buttons[] = {
         {dlg->btnAllgemein, "Allgemeine Einstellungen von Microsoft® Outlook Express"},
-        {dlg->btnIdent, nullptr},
+        {dlg->btnIdent, "Identitäten-abhängiges Anpassen von Microsoft® Outlook Express"},
     };
     for (auto [button, opens] : buttons) {
         for (const Case& c : cases) {
@@ -112,6 +113,9 @@ TEST_F(MainFixture, GuardsOfBothSettingsButtonsShowTheirMessagesInOrder)
                 } else {
                     EXPECT_TRUE(closer.Closed.empty()) << button->Name();
                 }
+                for (const ShownBox& box : boxes.Boxes)
+                    for (const char* guard : {kNotInstalled, kVersion4, kRunning})
+                        EXPECT_NE(box.text, guard) << c.what;
                 continue;
             }
             EXPECT_TRUE(closer.Closed.empty()) << button->Name() << ": " << c.what;

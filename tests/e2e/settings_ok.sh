@@ -2,9 +2,12 @@
 # End to end: in a prefix with the demo installation of the mail client, a
 # real click opens a settings dialog and OK without a change leaves every key
 # the dialog shows exactly as it was.
-#   settings_ok.sh ZORVANE_EXE PREFIX SOURCE_DIR BUTTON_X BUTTON_Y TITLE_REGEX
+#   settings_ok.sh ZORVANE_EXE PREFIX SOURCE_DIR BUTTON_X BUTTON_Y TITLE_REGEX [KEY...]
+# The keys are typed into the dialog before OK (the identity dialog's
+# selection box has the focus: Down chooses the first identity).
 set -u
 exe=$1 prefix=$2 src=$3 bx=$4 by=$5 title=$6
+shift 6
 source "$src/scripts/wine-env.sh"
 source "$src/tests/e2e/window.sh"
 zv_wine_env "$prefix" || exit 2
@@ -35,6 +38,10 @@ xdotool mousemove --window "$main" "$bx" "$by" click 1
 dlg=$(find_window "$title")
 [ -n "$dlg" ] || { echo "no dialog matching $title"; exit 1; }
 sleep 1
+for key in "$@"; do
+  xdotool key --window "$dlg" "$key"
+  sleep 1
+done
 # "OK": 8 pixels from the left of the button row, 17 below its top.
 eval "$(xdotool getwindowgeometry --shell "$dlg")"
 xdotool mousemove --window "$dlg" 52 $((HEIGHT - 21)) click 1

@@ -1,0 +1,114 @@
+// The settings the mail client keeps for each identity: the user picks an
+// identity, the dialog loads its 23 settings onto six pages and its list of
+// suppressed notices onto the seventh, and writes back only what changed.
+#pragma once
+
+#include "dialogs/SettingCatalog.h"
+#include "dialogs/SettingsFrame.h"
+#include "registry/IdentityCatalog.h"
+
+#include <string>
+#include <vector>
+
+class TLabel;
+class TFlatCheckBox;
+class TFlatCheckListBox;
+class TFlatComboBox;
+class TFlatEdit;
+class TFlatGroupBox;
+class TFlatSpeedButton;
+class TFlatTabControl;
+class TNotebook;
+class TOpenDialog;
+
+class TseparateDlg : public TSettingsDlg {
+public:
+    explicit TseparateDlg(TComponent* owner);
+
+    TIdentityCatalog* OE = nullptr;
+    TFlatGroupBox* FlatGroupBox1 = nullptr;
+    TFlatComboBox* IdentChange = nullptr;
+    TLabel* Label5 = nullptr;
+    TFlatTabControl* flTab = nullptr;
+    TNotebook* nb = nullptr;
+
+    TFlatCheckBox* chkSplashScreen = nullptr;
+    TFlatEdit* edFrontpagePath = nullptr;
+    TFlatSpeedButton* btnRegFrontpagepath = nullptr;
+    TFlatCheckBox* chkImages = nullptr;
+    TFlatCheckBox* chkSounds = nullptr;
+    TFlatCheckBox* chkAnims = nullptr;
+    TFlatCheckBox* chkVideos = nullptr;
+    TFlatCheckBox* chkScriptDebugger = nullptr;
+    TFlatEdit* EdWindowTitle = nullptr;
+    TFlatCheckBox* ChkKontakte = nullptr;
+    TFlatCheckBox* ChkOutlookleiste = nullptr;
+    TFlatCheckBox* ChkTipp = nullptr;
+    TFlatCheckBox* ChkOrdnerleiste = nullptr;
+    TFlatCheckBox* ChkStatusleiste = nullptr;
+    TFlatCheckBox* ChkOrdnerliste = nullptr;
+    TFlatCheckBox* ChkSymbolleiste = nullptr;
+    TFlatCheckBox* ChkInfoBereich = nullptr;
+    TFlatEdit* EdInfoBereich = nullptr;
+    TFlatCheckBox* chkBcc = nullptr;
+    TFlatCheckBox* chkMoreHeader = nullptr;
+    TFlatCheckBox* chkURLUnderlined = nullptr;
+    TFlatCheckBox* chkURLFull = nullptr;
+    TFlatCheckBox* ChkSound = nullptr;
+    TFlatCheckBox* ChkSafeAttachments = nullptr;
+    TFlatCheckListBox* CBDialogs = nullptr;
+    TLabel* lblDialogs = nullptr;   // invisible: holds the mark pattern
+
+    void IdentChangeDropDown(TObject* sender);
+    void IdentChangeCloseUp(TObject* sender);
+    void IdentChangeChange(TObject* sender);
+    void ChkSymbolleisteClick(TObject* sender);
+    void ChkInfoBereichClick(TObject* sender);
+    void chkImagesClick(TObject* sender);
+    void btnRegFrontpagepathClick(TObject* sender);
+    void CBDialogsClickCheck(TObject* sender);
+
+    // The suppressed-notice list of an identity.
+    void LoadDialogList(const TIdentityInfo& identity);
+    // Deletes the ticked notices and reloads the list; returns the names that
+    // are still there afterwards.
+    std::vector<std::string> RemoveMarkedDialogs(const TIdentityInfo& identity);
+    // "1" for each ticked entry, "0" for each other, in entry order.
+    std::string MarkPattern() const;
+
+    void SetFileDialog(TOpenDialog* dialog) { FFileDialog = dialog; }
+    TSettingCatalog& Catalog() { return FCatalog; }
+    const std::vector<TIdentityInfo>& Identities() const { return FIdentities; }
+    // The identity whose settings are on display, -1 before the first load.
+    int ShownIdentity() const { return FShown; }
+    // Something differs from what was loaded or last written.
+    bool PendingChanges() const;
+
+    static std::string BaseKey(const TIdentityInfo& identity);
+    static std::string DialogsKey(const TIdentityInfo& identity);
+
+protected:
+    bool ApplySettings() override;
+    void Shown() override;
+
+private:
+    void BuildCatalog();
+    void LoadIdentity(int index);
+    bool ApplyTo(int index);
+    bool AskToSave() const;
+    void ApplyInfoRule();
+    bool Readable(const TControl* control) const;
+    TOpenDialog& FileDialog();
+
+    TSettingCatalog FCatalog;
+    std::vector<TIdentityInfo> FIdentities;
+    std::vector<std::string> FDialogNames;   // value name of each list entry
+    std::string FDialogsRemembered;
+    int FShown = -1;
+    bool FLoading = false;       // the program sets the controls
+    bool FDeclined = false;      // "No" at this opening of the list
+    TOpenDialog* FFileDialog = nullptr;
+    TOpenDialog* FOwnFileDialog = nullptr;
+};
+
+extern TseparateDlg* SeparateDlg;
