@@ -25,7 +25,6 @@ namespace {
 using Row = TLayoutRow<TseparateDlg>;
 using D = TseparateDlg;
 
-constexpr RootCode kUser = 1;
 constexpr const char* kCaption = "Zorvane - Anpassen von Outlook Express";
 constexpr const char* kBranch = "Software\\Microsoft\\Outlook Express\\5.0";
 
@@ -264,7 +263,7 @@ struct CatalogRow {
 constexpr TSettingSpec Box(const char* title, const char* key, const char* value, TSense sense,
                            int absent = kNoAbsentState)
 {
-    TSettingSpec spec{.title = title, .root = kUser, .key = key, .value = value, .sense = sense, .absent = absent};
+    TSettingSpec spec{.title = title, .root = rcCurrentUser, .key = key, .value = value, .sense = sense, .absent = absent};
     if (sense == TSense::Inverted) {
         spec.checked = Writes(0);
         spec.unchecked = Writes(1);
@@ -281,7 +280,7 @@ constexpr TSettingSpec CheckedWrites(TSettingSpec spec, int value)
 
 constexpr TSettingSpec Text(const char* title, const char* value, bool expand = false, const char* emptyText = nullptr)
 {
-    return {.title = title, .root = kUser, .key = "", .value = value, .sense = TSense::Text, .expand = expand,
+    return {.title = title, .root = rcCurrentUser, .key = "", .value = value, .sense = TSense::Text, .expand = expand,
             .emptyText = emptyText};
 }
 
@@ -482,8 +481,18 @@ bool TseparateDlg::ApplySettings()
 bool TseparateDlg::ApplyTo(int index)
 {
     const TIdentityInfo identity = FIdentities[static_cast<size_t>(index)];
+    const bool dialogsChanged = lblDialogs->Caption() != FDialogsRemembered;
+    // The way back first: no change without a backup of what it replaces.
+    TBackupPlan plan;
+    FCatalog.PlanBackup(BaseKey(identity), plan);
+    if (dialogsChanged)
+        for (size_t i = 0; i < FDialogNames.size(); ++i)
+            if (CBDialogs->ItemChecked(static_cast<int>(i)))
+                plan.Value(rcCurrentUser, DialogsKey(identity), FDialogNames[i]);
+    if (!BackUp(plan, "Identitaet_" + identity.UserName))
+        return false;
     std::vector<TRefusedWrite> refused = FCatalog.Apply(BaseKey(identity));
-    if (lblDialogs->Caption() != FDialogsRemembered) {
+    if (dialogsChanged) {
         for (const std::string& name : RemoveMarkedDialogs(identity))
             refused.push_back({"Hinweis \"" + name + "\"", RefusalText(ERROR_ACCESS_DENIED)});
         FDialogsRemembered = lblDialogs->Caption();
@@ -528,7 +537,7 @@ void TseparateDlg::chkImagesClick(TObject*)
     if (FLoading || FShown < 0)
         return;
     if (chkImages->Checked()) {
-        const int plain = ReadRegInteger(kUser, BaseKey(FIdentities[static_cast<size_t>(FShown)]),
+        const int plain = ReadRegInteger(rcCurrentUser, BaseKey(FIdentities[static_cast<size_t>(FShown)]),
                                          "Read in Plain Text only");
         if (plain != -1 && (plain & 0xFF) != 0 &&
             ShowMsg("In Outlook Express ist die Option \"Alle Nachrichten als Nur-Text lesen\" aktiv.\rMit der "
@@ -582,7 +591,7 @@ void TseparateDlg::LoadDialogList(const TIdentityInfo& identity)
 {
     // Names as stored, in the registry's order; the list clears every mark
     // when its entries change.
-    FDialogNames = GetRegValueNames(kUser, DialogsKey(identity)).value_or(std::vector<std::string>{});
+    FDialogNames = GetRegValueNames(rcCurrentUser, DialogsKey(identity)).value_or(std::vector<std::string>{});
     CBDialogs->Items().Assign(FDialogNames);
     lblDialogs->SetCaption(MarkPattern());
 }
@@ -595,7 +604,7 @@ std::vector<std::string> TseparateDlg::RemoveMarkedDialogs(const TIdentityInfo& 
         if (CBDialogs->ItemChecked(static_cast<int>(i)))
             marked.push_back(FDialogNames[i]);
     for (const std::string& name : marked)
-        DeleteRegValue(kUser, key, name);
+        DeleteRegValue(rcCurrentUser, key, name);
     LoadDialogList(identity);
     std::vector<std::string> kept;
     for (const std::string& name : marked)

@@ -14,6 +14,7 @@
 #include "registry/PathComp.h"
 #include "registry/RegBackup.h"
 #include "registry/RegFileKit.h"
+#include "support/Backups.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 #include "support/TestForm.h"
@@ -400,41 +401,25 @@ TEST_F(AllDlgTest, RefusedWriteIsReportedAndOkKeepsTheDialogOpen)
     EXPECT_TRUE(d.Catalog().AnyChanged());
 }
 
-std::vector<std::string> BackupFiles()
-{
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((BackupFolder() + "\\*.reg").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do
-        files.push_back(BackupFolder() + "\\" + data.cFileName);
-    while (FindNextFileA(find, &data));
-    FindClose(find);
-    return files;
-}
-
 TEST_F(AllDlgTest, EveryApplyLeavesABackupThatRestoresTheFormerState)
 {
     SetDword(HKEY_LOCAL_MACHINE, kOE, "Hide Messenger", 2);    // will be deleted
     SetDword(HKEY_LOCAL_MACHINE, kOE, "Disable Hotmail", 0);   // will be changed
     const std::string before = Snapshot();                     // WAB and .eml absent: will be created
-    const size_t files = BackupFiles().size();
+    const std::vector<std::string> files = BackupFiles();
 
     TAllDlg& d = Open();
     d.OkBtn->Click();
-    EXPECT_EQ(BackupFiles().size(), files) << "nothing to write, no file";
+    EXPECT_TRUE(NewBackups(files, "_Allgemein").empty()) << "nothing to write, no file";
 
     Open();
     for (TFlatCheckBox* box : {dlg->chkMessenger, dlg->chkHotMail, dlg->ChkUseOutlook, dlg->chkMailKontext})
         Flip(box);
     dlg->BtnTakeItClick(nullptr);
     ASSERT_NE(Snapshot(), before);
-    std::vector<std::string> now = BackupFiles();
-    ASSERT_EQ(now.size(), files + 1);
-    std::sort(now.begin(), now.end());
+    const std::vector<std::string> now = NewBackups(files, "_Allgemein");
+    ASSERT_EQ(now.size(), 1u);
     const std::string backup = now.back();
-    EXPECT_NE(backup.find("_Allgemein"), std::string::npos) << backup;
 
     regfilekit::RunRegedit(backup);
     EXPECT_EQ(Snapshot(), before) << regfilekit::ReadFileBytes(backup);

@@ -12,6 +12,8 @@
 #include "framework/StdLabel.h"
 #include "controls/FlatButtonTestKit.h"
 #include "framework/Notebook.h"
+#include "registry/RegFileKit.h"
+#include "support/Backups.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 #include "support/TestForm.h"
@@ -478,6 +480,26 @@ TEST_F(NoticeListTest, TickedNoticesAreDeletedOnApplyByMouseAndByKeyboard)
         EXPECT_EQ(d.lblDialogs->Caption(), "00") << how;
         EXPECT_FALSE(d.PendingChanges()) << how;
     }
+}
+
+TEST_F(NoticeListTest, AnApplyLeavesABackupThatBringsBackValuesAndNotices)
+{
+    OpenWith({"Compact Now", "Sync Warning"});
+    SetString(HKEY_CURRENT_USER, Base(kA), "WindowTitle", "Post");
+    const std::string before = Snapshot();
+    const std::vector<std::string> files = BackupFiles();
+    Open();
+    dlg->EdWindowTitle->SetText("Andere Post");   // changed
+    Flip(dlg->ChkSymbolleiste);                   // absent: will be added
+    Flip(dlg->chkBcc);                            // a key that will be made
+    TickByMouse(1);                               // a notice that will go
+    dlg->BtnTakeItClick(nullptr);
+    ASSERT_NE(Snapshot(), before);
+    const std::vector<std::string> now = NewBackups(files, "_Identitaet_Anna");
+    ASSERT_EQ(now.size(), 1u);
+    regfilekit::RunRegedit(now.back());
+    EXPECT_EQ(Snapshot(), before) << regfilekit::ReadFileBytes(now.back());
+    DeleteFileA(now.back().c_str());
 }
 
 TEST_F(NoticeListTest, TicksDeclinedWhenChangingTheIdentityAreNotDeleted)
