@@ -6,6 +6,7 @@
 #include "app/WindowStyles.h"
 #include "controls/HTTPLabel.h"
 #include "controls/TFlatButtonUnit.h"
+#include "dialogs/DialogStyles.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatPanelUnit.h"
 #include "framework/DragMove.h"
@@ -30,21 +31,6 @@ using A = TAboutDlg;
 using Row = TLayoutRow<TAboutDlg>;
 
 constexpr TColor kInfoColor = RGBColor(0xF1, 0xF1, 0xC1);
-
-void TitleStyle(TControl& c)
-{
-    auto& panel = static_cast<TFlatPanel&>(c);
-    panel.SetAlignment(taLeftJustify);
-    panel.SetColorHighLight(clBlack);
-    panel.SetColorShadow(clBlack);
-}
-
-void BodyStyle(TControl& c)
-{
-    auto& panel = static_cast<TFlatPanel&>(c);
-    panel.SetColorHighLight(clBlack);
-    panel.SetColorShadow(clBlack);
-}
 
 void CloseStyle(TControl& c)
 {
@@ -113,12 +99,12 @@ void OkStyle(TControl& c)
 const Row kLayout[] = {
     {.create = Ctl<&A::PanelTitle>, .name = "PanelTitle", .parent = nullptr, .left = 0, .top = 0, .width = 298,
      .height = 20, .caption = " Zorvane", .color = RGBColor(0x3A, 0x6E, 0xA5),
-     .font = {.style = fsBold, .color = clWhite}, .align = alTop, .style = TitleStyle,
+     .font = {.style = fsBold, .color = clWhite}, .align = alTop, .style = TitleBarStyle,
      .onMouseDown = &A::PanelTitleMouseDown},
     {.create = Ctl<&A::btnClose>, .name = "btnClose", .parent = "PanelTitle", .left = 277, .top = 2, .width = 16,
      .height = 16, .caption = "x", .hint = "Fenster schließen", .style = CloseStyle, .onClick = &A::btnCloseClick},
     {.create = Ctl<&A::FlatPanel1>, .name = "FlatPanel1", .parent = nullptr, .left = 0, .top = 20, .width = 298,
-     .height = 299, .color = RGBColor(0xC5, 0xD2, 0xD8), .align = alClient, .style = BodyStyle,
+     .height = 299, .color = RGBColor(0xC5, 0xD2, 0xD8), .align = alClient, .style = BlackFrameStyle,
      .onMouseDown = &A::PanelTitleMouseDown},
     {.create = Ctl<&A::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = "FlatPanel1", .left = 8, .top = 8,
      .width = 281, .height = 249, .caption = "Info:", .color = kInfoColor, .style = InfoGroupStyle},

@@ -7,6 +7,19 @@
 #include "controls/TFlatTabControlUnit.h"
 #include "framework/StdLabel.h"
 
+void TitleBarStyle(TControl& c)
+{
+    BlackFrameStyle(c);
+    static_cast<TFlatPanel&>(c).SetAlignment(taLeftJustify);
+}
+
+void BlackFrameStyle(TControl& c)
+{
+    auto& panel = static_cast<TFlatPanel&>(c);
+    panel.SetColorHighLight(clBlack);
+    panel.SetColorShadow(clBlack);
+}
+
 void GroupStyle(TControl& c)
 {
     auto& group = static_cast<TFlatGroupBox&>(c);

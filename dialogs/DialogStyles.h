@@ -8,6 +8,8 @@ class TControl;
 
 inline constexpr TColor kGroupColor = 14209733;
 
+void TitleBarStyle(TControl& c);      // TFlatPanel: caption on the left, black frame
+void BlackFrameStyle(TControl& c);    // TFlatPanel: black frame
 void GroupStyle(TControl& c);          // TFlatGroupBox: group colour, white border
 void WhitePanelStyle(TControl& c);     // TFlatPanel: white, no caption
 void ExplainStyle(TControl& c);        // TLabel: word-wrapped, see-through

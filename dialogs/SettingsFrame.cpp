@@ -3,6 +3,7 @@
 #include "framework/MsgBox.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatPanelUnit.h"
+#include "dialogs/DialogStyles.h"
 #include "framework/DragMove.h"
 #include "framework/StdPanel.h"
 
@@ -13,21 +14,6 @@ using Row = TLayoutRow<TSettingsDlg>;
 constexpr TColor kTitleColor = 10841658;
 constexpr TColor kBodyColor = 12710385;
 constexpr TColor kButtonColor = 15395040;
-
-void TitleBarStyle(TControl& c)
-{
-    auto& panel = static_cast<TFlatPanel&>(c);
-    panel.SetAlignment(taLeftJustify);
-    panel.SetColorHighLight(clBlack);
-    panel.SetColorShadow(clBlack);
-}
-
-void BodyStyle(TControl& c)
-{
-    auto& panel = static_cast<TFlatPanel&>(c);
-    panel.SetColorHighLight(clBlack);
-    panel.SetColorShadow(clBlack);
-}
 
 void ButtonRowStyle(TControl& c)
 {
@@ -94,7 +80,7 @@ TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameSpec& spec) : TForm(ow
          .onClick = &TSettingsDlg::btnCloseClick},
         {.create = Ctl<&TSettingsDlg::Panel3>, .name = "Panel3", .parent = nullptr,
          .left = 0, .top = 20, .width = spec.clientWidth, .height = spec.clientHeight - 20,
-         .color = kBodyColor, .align = alClient, .style = BodyStyle, .onMouseDown = drag},
+         .color = kBodyColor, .align = alClient, .style = BlackFrameStyle, .onMouseDown = drag},
         {.create = Ctl<&TSettingsDlg::Panel2>, .name = "Panel2", .parent = "Panel3",
          .left = 1, .top = spec.clientHeight - 20 - 51, .width = spec.clientWidth - 2, .height = 50,
          .color = kBodyColor, .align = alBottom, .style = ButtonRowStyle, .onMouseDown = drag},
