@@ -55,12 +55,7 @@ void PlayStyle(TControl& c)
 const Row kBody[] = {
     {.create = Ctl<&D::Label5>, .name = "Label5", .parent = "Panel3", .left = 8, .top = 7, .width = 481, .height = 18,
      .caption = "Diese Einstellungen wirken sich auf alle Identitäten aus!", .font = {.size = 10, .style = fsBold},
-     .style = [](TControl& c) {
-         auto& label = static_cast<TLabel&>(c);
-         label.SetAutoSize(false);
-         label.SetAlignment(taCenter);
-         label.SetTransparent(true);
-     }},
+     .style = CentredLabelStyle},
     {.create = Ctl<&D::flTab>, .name = "flTab", .parent = "Panel3", .left = 8, .top = 30, .width = 481, .height = 358,
      .flags = lfTabStop, .style = TabStripStyle},
     {.create = Ctl<&D::nb>, .name = "nb", .parent = "flTab", .left = 0, .top = 0, .width = 479, .height = 330,
@@ -204,11 +199,7 @@ const Row kPages[] = {
 constexpr const char* kOE = "Software\\Microsoft\\Outlook Express";
 
 // The nine settings in the order they are written.
-struct CatalogRow {
-    TSettingSpec spec;
-    TFlatCheckBox* D::*check;
-    TFlatEdit* D::*edit;
-};
+using CatalogRow = TCatalogRow<D>;
 
 const CatalogRow kCatalog[] = {
     {{.title = "Grafik der Symbolleiste", .root = rcCurrentUser, .key = "Software\\Microsoft\\Internet Explorer\\Toolbar",
@@ -265,14 +256,7 @@ TAllDlg::TAllDlg(TComponent* owner)
 
 void TAllDlg::BuildCatalog()
 {
-    for (const CatalogRow& row : kCatalog) {
-        TSetting setting{.spec = row.spec};
-        if (row.check)
-            setting.check = this->*row.check;
-        if (row.edit)
-            setting.edit = this->*row.edit;
-        FCatalog.Add(std::move(setting));
-    }
+    AddCatalogRows(FCatalog, *this, kCatalog);
     // Row 1 shows "Standard" and the built-in picture for no path.
     FCatalog.Settings()[0].loaded = [this] {
         if (edGrafik->Text().empty())

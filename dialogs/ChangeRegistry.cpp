@@ -33,14 +33,6 @@ void SelectionStyle(TControl& c)
     static_cast<TFlatComboBox&>(c).SetStyle(csDropDownList);
 }
 
-void ChooseHintStyle(TControl& c)
-{
-    auto& label = static_cast<TLabel&>(c);
-    label.SetAutoSize(false);
-    label.SetAlignment(taCenter);
-    label.SetTransparent(true);
-}
-
 void ListStyle(TControl& c)
 {
     static_cast<TFlatCheckListBox&>(c).SetColor(clWhite);
@@ -54,7 +46,7 @@ const Row kBody[] = {
      .width = 465, .height = 21, .color = clWhite, .flags = lfTabStop, .onChange = &D::IdentChangeChange},
     {.create = Ctl<&D::Label5>, .name = "Label5", .parent = "Panel3", .left = 8, .top = 190, .width = 481, .height = 22,
      .caption = "Wählen Sie eine Identität aus!", .font = {.size = 11, .style = fsBold, .color = clRed},
-     .style = ChooseHintStyle},
+     .style = CentredLabelStyle},
     {.create = Ctl<&D::flTab>, .name = "flTab", .parent = "Panel3", .left = 8, .top = 58, .width = 481, .height = 334,
      .flags = lfHidden | lfTabStop, .style = TabStripStyle},
     {.create = Ctl<&D::nb>, .name = "nb", .parent = "flTab", .left = 0, .top = 0, .width = 479, .height = 306,
@@ -254,31 +246,27 @@ const Row kPages[] = {
 
 // The 23 settings in the order they are loaded and written; keys are below
 // the identity's branch.
-struct CatalogRow {
-    TSettingSpec spec;
-    TFlatCheckBox* D::*check;
-    TFlatEdit* D::*edit;
-};
+using CatalogRow = TCatalogRow<D>;
 
-constexpr TSettingSpec Box(const char* title, const char* key, const char* value, TSense sense,
+constexpr TSettingDef Box(const char* title, const char* key, const char* value, TSense sense,
                            int absent = kNoAbsentState)
 {
-    TSettingSpec spec{.title = title, .root = rcCurrentUser, .key = key, .value = value, .sense = sense, .absent = absent};
+    TSettingDef def{.title = title, .root = rcCurrentUser, .key = key, .value = value, .sense = sense, .absent = absent};
     if (sense == TSense::Inverted) {
-        spec.checked = Writes(0);
-        spec.unchecked = Writes(1);
+        def.checked = Writes(0);
+        def.unchecked = Writes(1);
     }
-    return spec;
+    return def;
 }
 
 // A box that writes another number than 1 when checked.
-constexpr TSettingSpec CheckedWrites(TSettingSpec spec, int value)
+constexpr TSettingDef CheckedWrites(TSettingDef def, int value)
 {
-    spec.checked = Writes(value);
-    return spec;
+    def.checked = Writes(value);
+    return def;
 }
 
-constexpr TSettingSpec Text(const char* title, const char* value, bool expand = false, const char* emptyText = nullptr)
+constexpr TSettingDef Text(const char* title, const char* value, bool expand = false, const char* emptyText = nullptr)
 {
     return {.title = title, .root = rcCurrentUser, .key = "", .value = value, .sense = TSense::Text, .expand = expand,
             .emptyText = emptyText};
@@ -356,14 +344,7 @@ TseparateDlg::TseparateDlg(TComponent* owner)
 
 void TseparateDlg::BuildCatalog()
 {
-    for (const CatalogRow& row : kCatalog) {
-        TSetting setting{.spec = row.spec};
-        if (row.check)
-            setting.check = this->*row.check;
-        if (row.edit)
-            setting.edit = this->*row.edit;
-        FCatalog.Add(std::move(setting));
-    }
+    AddCatalogRows(FCatalog, *this, kCatalog);
 }
 
 std::string TseparateDlg::BaseKey(const TIdentityInfo& identity)

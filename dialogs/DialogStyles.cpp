@@ -44,6 +44,14 @@ void ExplainStyle(TControl& c)
     label.SetTransparent(true);
 }
 
+void CentredLabelStyle(TControl& c)
+{
+    auto& label = static_cast<TLabel&>(c);
+    label.SetAutoSize(false);
+    label.SetAlignment(taCenter);
+    label.SetTransparent(true);
+}
+
 void TabStripStyle(TControl& c)
 {
     auto& tabs = static_cast<TFlatTabControl&>(c);

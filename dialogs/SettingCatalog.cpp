@@ -19,19 +19,19 @@ const char* RootName(RootCode root)
     return "HKEY_CURRENT_USER";
 }
 
-std::uint8_t NumberFor(const TSettingSpec& spec, int stored)
+std::uint8_t NumberFor(const TSettingDef& def, int stored)
 {
     // ReadRegInteger gives -1 for an absent value (and for all bits set).
-    if (stored == -1 && spec.absent != kNoAbsentState)
-        return static_cast<std::uint8_t>(spec.absent);
+    if (stored == -1 && def.absent != kNoAbsentState)
+        return static_cast<std::uint8_t>(def.absent);
     const auto low = static_cast<std::uint8_t>(stored & 0xFF);
-    switch (spec.sense) {
+    switch (def.sense) {
     case TSense::Inverted:
         return static_cast<std::uint8_t>(low ^ 1);
     case TSense::Is:
-        return stored == spec.arg ? 1 : 0;
+        return stored == def.arg ? 1 : 0;
     case TSense::IsNot:
-        return stored == spec.arg ? 0 : 1;
+        return stored == def.arg ? 0 : 1;
     default:
         return low;
     }
@@ -108,8 +108,8 @@ std::vector<std::string> TSettingCatalog::Load(const std::string& base)
             s.readable = false;
             s.remembered.clear();
             control->SetEnabled(false);
-            problems.push_back(std::string(RootName(s.spec.root)) + "\\" + KeyPath(base, s.spec.key) + ", Wert \"" +
-                               s.spec.value + "\": " + e.Message());
+            problems.push_back(std::string(RootName(s.def.root)) + "\\" + KeyPath(base, s.def.key) + ", Wert \"" +
+                               s.def.value + "\": " + e.Message());
         }
     }
     return problems;
@@ -117,19 +117,19 @@ std::vector<std::string> TSettingCatalog::Load(const std::string& base)
 
 void TSettingCatalog::LoadRow(TSetting& s, const std::string& base)
 {
-    const TSettingSpec& spec = s.spec;
-    const std::string path = KeyPath(base, spec.key);
-    if (spec.sense == TSense::Text) {
-        std::string text = ReadRegString(spec.root, path, spec.value);
-        if (spec.expand)
+    const TSettingDef& def = s.def;
+    const std::string path = KeyPath(base, def.key);
+    if (def.sense == TSense::Text) {
+        std::string text = ReadRegString(def.root, path, def.value);
+        if (def.expand)
             text = ExpandEnvPath(text, false);
-        if (text.empty() && spec.emptyText)
-            text = spec.emptyText;
+        if (text.empty() && def.emptyText)
+            text = def.emptyText;
         s.edit->SetText(text);
-    } else if (spec.sense == TSense::NonEmpty) {
-        s.check->SetChecked(ReadRegString(spec.root, path, spec.value).empty() ? 0 : 1);
+    } else if (def.sense == TSense::NonEmpty) {
+        s.check->SetChecked(ReadRegString(def.root, path, def.value).empty() ? 0 : 1);
     } else {
-        s.check->SetChecked(NumberFor(spec, ReadRegInteger(spec.root, path, spec.value)));
+        s.check->SetChecked(NumberFor(def, ReadRegInteger(def.root, path, def.value)));
     }
     if (s.loaded)
         s.loaded();
@@ -141,12 +141,12 @@ void TSettingCatalog::PlanBackup(const std::string& base, TBackupPlan& plan) con
     for (const TSetting& s : FSettings) {
         if (!IsChanged(s))
             continue;
-        const std::string path = KeyPath(base, s.spec.key);
-        const bool action = s.check && (s.check->Checked() ? s.spec.checked : s.spec.unchecked).kind == TWrite::Action;
+        const std::string path = KeyPath(base, s.def.key);
+        const bool action = s.check && (s.check->Checked() ? s.def.checked : s.def.unchecked).kind == TWrite::Action;
         if (action)
-            plan.Key(s.spec.root, path);
+            plan.Key(s.def.root, path);
         else
-            plan.Value(s.spec.root, path, s.spec.value);
+            plan.Value(s.def.root, path, s.def.value);
     }
 }
 
@@ -160,39 +160,39 @@ std::vector<TRefusedWrite> TSettingCatalog::Apply(const std::string& base)
         if (WriteRow(s, base, reason))
             s.remembered = StateText(s);
         else
-            refused.push_back({s.spec.title, reason});
+            refused.push_back({s.def.title, reason});
     }
     return refused;
 }
 
 bool TSettingCatalog::WriteRow(TSetting& s, const std::string& base, std::string& reason)
 {
-    const TSettingSpec& spec = s.spec;
-    const std::string path = KeyPath(base, spec.key);
+    const TSettingDef& def = s.def;
+    const std::string path = KeyPath(base, def.key);
     LONG code = ERROR_SUCCESS;
-    if (spec.sense == TSense::Text) {
+    if (def.sense == TSense::Text) {
         const std::string text = s.edit->Text();
-        if (spec.deleteText && text == spec.deleteText) {
-            DeleteRegValue(spec.root, path, spec.value);
-            if (ValueStillThere(spec.root, path, spec.value)) {
+        if (def.deleteText && text == def.deleteText) {
+            DeleteRegValue(def.root, path, def.value);
+            if (ValueStillThere(def.root, path, def.value)) {
                 reason = RefusalText(ERROR_ACCESS_DENIED);
                 return false;
             }
             return true;
         }
-        if (WriteRegString(spec.root, path, spec.value, text, &code))
+        if (WriteRegString(def.root, path, def.value, text, &code))
             return true;
         reason = RefusalText(code);
         return false;
     }
-    const TWrite write = s.check->Checked() ? spec.checked : spec.unchecked;
+    const TWrite write = s.check->Checked() ? def.checked : def.unchecked;
     switch (write.kind) {
     case TWrite::Action:
         reason = s.action ? s.action(s.check->Checked() != 0) : std::string();
         return reason.empty();
     case TWrite::Delete:
-        DeleteRegValue(spec.root, path, spec.value);
-        if (ValueStillThere(spec.root, path, spec.value)) {
+        DeleteRegValue(def.root, path, def.value);
+        if (ValueStillThere(def.root, path, def.value)) {
             reason = RefusalText(ERROR_ACCESS_DENIED);
             return false;
         }
@@ -200,7 +200,7 @@ bool TSettingCatalog::WriteRow(TSetting& s, const std::string& base, std::string
     case TWrite::Number:
         break;
     }
-    if (WriteRegInteger(spec.root, path, spec.value, write.value, &code))
+    if (WriteRegInteger(def.root, path, def.value, write.value, &code))
         return true;
     reason = RefusalText(code);
     return false;

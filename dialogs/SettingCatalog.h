@@ -6,12 +6,14 @@
 
 #include "registry/RegHelpers.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
 class TFlatCheckBox;
 class TCustomFlatEdit;
+class TFlatEdit;
 class TBackupPlan;
 
 // How a stored value becomes a check box's number (only its lowest byte counts).
@@ -36,7 +38,7 @@ inline constexpr TWrite kRunAction{TWrite::Action, 0};
 inline constexpr int kNoAbsentState = -1;
 
 // The part of a row that does not depend on the dialog's class.
-struct TSettingSpec {
+struct TSettingDef {
     const char* title;      // how messages name the setting
     RootCode root;
     const char* key;        // relative to the dialog's base key; "" is the base
@@ -53,7 +55,7 @@ struct TSettingSpec {
 
 // One row bound to its control in a dialog.
 struct TSetting {
-    TSettingSpec spec;
+    TSettingDef def;
     TFlatCheckBox* check = nullptr;
     TCustomFlatEdit* edit = nullptr;
     // Runs after the control got its loaded state (previews and the like).
@@ -112,6 +114,28 @@ private:
 
     std::vector<TSetting> FSettings;
 };
+
+// A dialog's catalogue row: the setting and the field of its control.
+template <class Dlg>
+struct TCatalogRow {
+    TSettingDef def;
+    TFlatCheckBox* Dlg::*check;
+    TFlatEdit* Dlg::*edit;
+};
+
+// Binds every row to its control in dlg and adds it to catalog, in row order.
+template <class Dlg, size_t N>
+void AddCatalogRows(TSettingCatalog& catalog, Dlg& dlg, const TCatalogRow<Dlg> (&rows)[N])
+{
+    for (const TCatalogRow<Dlg>& row : rows) {
+        TSetting setting{.def = row.def};
+        if (row.check)
+            setting.check = dlg.*row.check;
+        if (row.edit)
+            setting.edit = dlg.*row.edit;
+        catalog.Add(std::move(setting));
+    }
+}
 
 // Forms the German text of a refusal from the system's code.
 std::string RefusalText(LONG code);

@@ -59,11 +59,11 @@ void CancelStyle(TControl& c)
 
 } // namespace
 
-TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameSpec& spec) : TForm(owner)
+TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameLook& look) : TForm(owner)
 {
-    SetCaption(spec.caption);
+    SetCaption(look.caption);
     SetBorderStyle(bsNone);
-    SetClientSize(spec.clientWidth, spec.clientHeight);
+    SetClientSize(look.clientWidth, look.clientHeight);
     SetPosition(poScreenCenter);
     Font().SetName("Tahoma");
     Font().SetSize(8);
@@ -71,18 +71,18 @@ TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameSpec& spec) : TForm(ow
     const auto drag = &TSettingsDlg::PanelTitleMouseDown;
     const Row frame[] = {
         {.create = Ctl<&TSettingsDlg::PanelTitle>, .name = "PanelTitle", .parent = nullptr,
-         .left = 0, .top = 0, .width = spec.clientWidth, .height = 20, .caption = spec.title,
+         .left = 0, .top = 0, .width = look.clientWidth, .height = 20, .caption = look.title,
          .color = kTitleColor, .font = {.style = fsBold, .color = clWhite}, .align = alTop,
          .style = TitleBarStyle, .onMouseDown = drag},
         {.create = Ctl<&TSettingsDlg::btnClose>, .name = "btnClose", .parent = "PanelTitle",
-         .left = spec.clientWidth - 18, .top = 2, .width = 16, .height = 16, .caption = "x",
+         .left = look.clientWidth - 18, .top = 2, .width = 16, .height = 16, .caption = "x",
          .hint = "Fenster schließen", .color = 13561068, .anchors = akTop | akRight, .style = CloseStyle,
          .onClick = &TSettingsDlg::btnCloseClick},
         {.create = Ctl<&TSettingsDlg::Panel3>, .name = "Panel3", .parent = nullptr,
-         .left = 0, .top = 20, .width = spec.clientWidth, .height = spec.clientHeight - 20,
+         .left = 0, .top = 20, .width = look.clientWidth, .height = look.clientHeight - 20,
          .color = kBodyColor, .align = alClient, .style = BlackFrameStyle, .onMouseDown = drag},
         {.create = Ctl<&TSettingsDlg::Panel2>, .name = "Panel2", .parent = "Panel3",
-         .left = 1, .top = spec.clientHeight - 20 - 51, .width = spec.clientWidth - 2, .height = 50,
+         .left = 1, .top = look.clientHeight - 20 - 51, .width = look.clientWidth - 2, .height = 50,
          .color = kBodyColor, .align = alBottom, .style = ButtonRowStyle, .onMouseDown = drag},
         {.create = Ctl<&TSettingsDlg::OkBtn>, .name = "OkBtn", .parent = "Panel2",
          .left = 8, .top = 17, .width = 89, .height = 25, .caption = "OK", .color = kButtonColor,
@@ -99,7 +99,7 @@ TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameSpec& spec) : TForm(ow
     };
     TLayoutBuilder<TSettingsDlg> build(*this);
     build.Add(frame);
-    if (spec.withApply)
+    if (look.withApply)
         build.Add(apply);
     OnShow = [this](TObject* s) { FormShow(s); };
 }

@@ -16,7 +16,7 @@ class TFlatPanel;
 class TPanel;
 class TFlatButton;
 
-struct TFrameSpec {
+struct TFrameLook {
     const char* caption;   // the window's own caption (not drawn)
     const char* title;     // the title bar's text
     int clientWidth;
@@ -28,7 +28,7 @@ class TSettingsDlg : public TForm {
 public:
     // Places the frame's controls; the dialog adds its own rows with its own
     // builder and ends the loading phase with that builder's Finish().
-    TSettingsDlg(TComponent* owner, const TFrameSpec& spec);
+    TSettingsDlg(TComponent* owner, const TFrameLook& look);
 
     TFlatPanel* PanelTitle = nullptr;
     TFlatButton* btnClose = nullptr;

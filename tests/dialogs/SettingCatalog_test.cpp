@@ -26,20 +26,20 @@ struct Catalog : zvtest::FormFixture {
     RegSandbox box;
 
     // A row below the sandbox key "k".
-    TSetting& AddCheck(TSettingSpec spec)
+    TSetting& AddCheck(TSettingDef def)
     {
-        spec.root = rcCurrentUser;
-        spec.key = "k";
-        TSetting s{.spec = spec};
+        def.root = rcCurrentUser;
+        def.key = "k";
+        TSetting s{.def = def};
         s.check = Make<TFlatCheckBox>(0, 0);
         catalog.Add(std::move(s));
         return catalog.Settings().back();
     }
-    TSetting& AddEdit(TSettingSpec spec)
+    TSetting& AddEdit(TSettingDef def)
     {
-        spec.root = rcCurrentUser;
-        spec.key = "k";
-        TSetting s{.spec = spec};
+        def.root = rcCurrentUser;
+        def.key = "k";
+        TSetting s{.def = def};
         s.edit = Make<TFlatEdit>(0, 0);
         catalog.Add(std::move(s));
         return catalog.Settings().back();
@@ -204,7 +204,7 @@ TEST_F(Catalog, RefusedWritesStayPendingAndTheRestIsWritten)
               ERROR_SUCCESS);
     RegCloseKey(volatileKey);
     TSetting& refused = AddCheck({.title = "Gesperrt", .value = "a", .absent = 0});
-    refused.spec.key = "vol\\k";
+    refused.def.key = "vol\\k";
     TSetting& fine = AddCheck({.title = "Frei", .value = "b", .absent = 0});
     catalog.Load(box.Path());
     Flip(refused.check);
