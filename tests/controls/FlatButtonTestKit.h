@@ -38,13 +38,22 @@ struct ScreenLock {
 };
 
 // Other test programs may take the activation at any time; take it back.
+// A window that just had the activation may still have a focus event from
+// the X server on its way, which hands the activation back to it: once
+// taken, the activation must hold for a few rounds of messages.
 inline void Activate(HWND top)
 {
-    for (int i = 0; i < 50 && GetActiveWindow() != top; ++i) {
-        SetForegroundWindow(top);
-        SetActiveWindow(top);
-        if (GetActiveWindow() != top)
-            Sleep(10);
+    if (GetActiveWindow() == top)
+        return;
+    for (int i = 0, held = 0; i < 100 && held < 3; ++i) {
+        if (GetActiveWindow() != top) {
+            held = 0;
+            SetForegroundWindow(top);
+            SetActiveWindow(top);
+        }
+        Sleep(10);
+        Drain();
+        held += GetActiveWindow() == top;
     }
 }
 

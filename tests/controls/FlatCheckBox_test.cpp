@@ -267,6 +267,7 @@ TEST_F(FlatCheckBoxTest, FirstClickIntoAnInactiveWindowToggles)
     ASSERT_FALSE(box->MouseInControl());
     // The click activates the window first; the pointer does not move.
     Activate(form->Handle());
+    ASSERT_EQ(GetActiveWindow(), form->Handle());
     ClickAt(box, 5, 8);
     EXPECT_EQ(box->Checked(), 1);
     EXPECT_EQ(clicks, 1);
