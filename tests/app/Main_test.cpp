@@ -10,6 +10,7 @@
 #include "framework/Timer.h"
 
 #include "VersionResource.h"
+#include "support/FakeClientWindow.h"
 #include "support/ModalCloser.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
@@ -31,23 +32,7 @@ const char* const kRunning =
 
 using RecordingMainDlg = zvtest::SysCommandRecorder<TMainDlg>;
 
-// A hidden top-level window of the mail client's class.
-class FakeClientWindow {
-public:
-    FakeClientWindow()
-    {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "Outlook Express Browser Class";
-        RegisterClassA(&wc);
-        FWnd = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~FakeClientWindow() { DestroyWindow(FWnd); }
-
-private:
-    HWND FWnd;
-};
+using zvtest::FakeClientWindow;
 
 using zvtest::DrainMessages;
 

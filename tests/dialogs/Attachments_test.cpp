@@ -9,6 +9,7 @@
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "framework/StdLabel.h"
 #include "framework/Timer.h"
+#include "support/FakeClientWindow.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 #include "support/TestForm.h"
@@ -277,24 +278,7 @@ TEST_F(AttachDlgTest, EveryWayToCloseWritesNothing)
     }
 }
 
-// A hidden top-level window of the mail client's class.
-class FakeClientWindow {
-public:
-    FakeClientWindow()
-    {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "Outlook Express Browser Class";
-        RegisterClassA(&wc);
-        FWnd = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-    }
-    ~FakeClientWindow() { DestroyWindow(FWnd); }
-
-private:
-    HWND FWnd;
-};
+using zvtest::FakeClientWindow;
 
 TEST(AttachmentsButton, OpensTheDialogWhenTheClientIsInstalledEvenWhileItRuns)
 {
