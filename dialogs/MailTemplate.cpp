@@ -38,9 +38,8 @@ std::string InstallMailTemplate(const std::string& templatesFolder)
     if (path.empty())
         return "der Vorlagen-Ordner des Benutzers ist nicht bekannt";
     WriteWholeFile(path, MailTemplateBytes());
-    LONG code = ERROR_SUCCESS;
-    if (!WriteRegString(rcClassesRoot, kShellNewKey, "FileName", path, &code))
-        return RefusalText(code);
+    if (const TRegResult written = WriteRegString(rcClassesRoot, kShellNewKey, "FileName", path); !written)
+        return RefusalText(written.Code);
     return {};
 }
 

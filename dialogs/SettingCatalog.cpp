@@ -37,25 +37,7 @@ std::uint8_t NumberFor(const TSettingDef& def, int stored)
     }
 }
 
-// A value that an apply was to delete and that is still there was refused.
-bool ValueStillThere(RootCode root, const std::string& path, const char* name)
-{
-    TRegistry reg(KEY_READ);
-    reg.SetRootKey(RootKeyOf(root));
-    return reg.OpenKey(path, false) && reg.ValueExists(name);
-}
-
 } // namespace
-
-std::string RefusalText(LONG code)
-{
-    if (code == ERROR_ACCESS_DENIED)
-        return "keine Berechtigung (dafür sind Administratorrechte nötig)";
-    std::string text = SysErrorText(static_cast<DWORD>(code));
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return text.empty() ? "Fehler " + std::to_string(code) : text;
-}
 
 std::string TSettingCatalog::KeyPath(const std::string& base, const char* key)
 {
@@ -172,15 +154,11 @@ bool TSettingCatalog::WriteRow(TSetting& s, const std::string& base, std::string
     LONG code = ERROR_SUCCESS;
     if (def.sense == TSense::Text) {
         const std::string text = s.edit->Text();
-        if (def.deleteText && text == def.deleteText) {
-            DeleteRegValue(def.root, path, def.value);
-            if (ValueStillThere(def.root, path, def.value)) {
-                reason = RefusalText(ERROR_ACCESS_DENIED);
-                return false;
-            }
-            return true;
-        }
-        if (WriteRegString(def.root, path, def.value, text, &code))
+        if (def.deleteText && text == def.deleteText)
+            code = DeleteRegValue(def.root, path, def.value).Code;
+        else
+            code = WriteRegString(def.root, path, def.value, text).Code;
+        if (code == ERROR_SUCCESS || code == ERROR_FILE_NOT_FOUND)
             return true;
         reason = RefusalText(code);
         return false;
@@ -191,16 +169,16 @@ bool TSettingCatalog::WriteRow(TSetting& s, const std::string& base, std::string
         reason = s.action ? s.action(s.check->Checked() != 0) : std::string();
         return reason.empty();
     case TWrite::Delete:
-        DeleteRegValue(def.root, path, def.value);
-        if (ValueStillThere(def.root, path, def.value)) {
-            reason = RefusalText(ERROR_ACCESS_DENIED);
-            return false;
-        }
-        return true;
+        code = DeleteRegValue(def.root, path, def.value).Code;
+        if (code == ERROR_SUCCESS || code == ERROR_FILE_NOT_FOUND)
+            return true;
+        reason = RefusalText(code);
+        return false;
     case TWrite::Number:
         break;
     }
-    if (WriteRegInteger(def.root, path, def.value, write.value, &code))
+    code = WriteRegInteger(def.root, path, def.value, write.value).Code;
+    if (code == ERROR_SUCCESS)
         return true;
     reason = RefusalText(code);
     return false;

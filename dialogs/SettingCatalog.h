@@ -4,6 +4,7 @@
 // ones by their remembered texts and writes them in row order.
 #pragma once
 
+#include "registry/RegError.h"
 #include "registry/RegHelpers.h"
 
 #include <cstddef>
@@ -136,6 +137,3 @@ void AddCatalogRows(TSettingCatalog& catalog, Dlg& dlg, const TCatalogRow<Dlg> (
         catalog.Add(std::move(setting));
     }
 }
-
-// Forms the German text of a refusal from the system's code.
-std::string RefusalText(LONG code);

@@ -137,13 +137,15 @@ bool TRegistry::DeleteKey(const std::string& path)
     UniqueHKey parent;
     const size_t last = relative.rfind('\\');
     if (!FCurrentKey && InClientView(FRootKey, 0) != 0 && last != std::string::npos) {
-        if (RegOpenKeyExA(FRootKey, relative.substr(0, last).c_str(), 0, InClientView(FRootKey, KEY_ENUMERATE_SUB_KEYS),
-                          parent.Put()) != ERROR_SUCCESS)
+        FLastDeleteError = RegOpenKeyExA(FRootKey, relative.substr(0, last).c_str(), 0,
+                                         InClientView(FRootKey, KEY_ENUMERATE_SUB_KEYS), parent.Put());
+        if (FLastDeleteError != ERROR_SUCCESS)
             return false;
         base = parent.Get();
         relative.erase(0, last + 1);
     }
-    return RegDeleteKeyA(base, relative.c_str()) == ERROR_SUCCESS;
+    FLastDeleteError = RegDeleteKeyA(base, relative.c_str());
+    return FLastDeleteError == ERROR_SUCCESS;
 }
 
 bool TRegistry::ValueExists(const std::string& name) const
@@ -288,5 +290,6 @@ void TRegistry::WriteBinaryData(const std::string& name, const void* data, DWORD
 
 bool TRegistry::DeleteValue(const std::string& name)
 {
-    return FCurrentKey && RegDeleteValueA(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
+    FLastDeleteError = FCurrentKey ? RegDeleteValueA(FCurrentKey.Get(), name.c_str()) : ERROR_INVALID_HANDLE;
+    return FLastDeleteError == ERROR_SUCCESS;
 }

@@ -76,6 +76,8 @@ public:
     // The system's code of the last OpenKey (ERROR_SUCCESS after a success),
     // for telling the user why a key could not be opened or created.
     LONG LastOpenError() const { return FLastOpenError; }
+    // The system's code of the last DeleteKey or DeleteValue.
+    LONG LastDeleteError() const { return FLastDeleteError; }
     // Creates path with all its levels (KEY_ALL_ACCESS) without opening it;
     // raises "Erzeugung von Schlüssel %s misslungen" when that fails.
     void CreateKey(const std::string& path);
@@ -113,4 +115,5 @@ private:
     UniqueHKey FCurrentKey;
     std::string FCurrentPath;
     LONG FLastOpenError = ERROR_SUCCESS;
+    LONG FLastDeleteError = ERROR_SUCCESS;
 };

@@ -66,43 +66,62 @@ std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const st
     return reg->GetValueNames();
 }
 
-bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value, LONG* refusal)
+namespace {
+
+template <class Write>
+TRegResult WriteValue(RootCode root, const std::string& path, Write write)
 {
     auto reg = NewRegistry(root, KEY_WRITE);
-    const bool opened = reg->OpenKey(path, true);
-    if (refusal)
-        *refusal = reg->LastOpenError();
-    if (!opened)
-        return false;
-    reg->WriteString(name, value);
-    return true;
+    if (!reg->OpenKey(path, true))
+        return {reg->LastOpenError()};
+    write(*reg);
+    return {};
 }
 
-bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value, LONG* refusal)
+} // namespace
+
+TRegResult WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value)
+{
+    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteString(name, value); });
+}
+
+TRegResult WriteRegExpandString(RootCode root, const std::string& path, const std::string& name,
+                                const std::string& value)
+{
+    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteExpandString(name, value); });
+}
+
+TRegResult WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value)
+{
+    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteInteger(name, value); });
+}
+
+TRegResult DeleteRegValue(RootCode root, const std::string& path, const std::string& name)
 {
     auto reg = NewRegistry(root, KEY_WRITE);
-    const bool opened = reg->OpenKey(path, true);
-    if (refusal)
-        *refusal = reg->LastOpenError();
-    if (!opened)
-        return false;
-    reg->WriteInteger(name, value);
-    return true;
+    if (!reg->OpenKey(path, false))
+        return {reg->LastOpenError()};
+    reg->DeleteValue(name);
+    return {reg->LastDeleteError()};
 }
 
-bool DeleteRegValue(RootCode root, const std::string& path, const std::string& name)
-{
-    auto reg = NewRegistry(root, KEY_WRITE);
-    return reg->OpenKey(path, false) && reg->DeleteValue(name);
-}
-
-bool DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName)
+TRegResult DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName)
 {
     // An empty name would make the system delete the parent itself.
     if (NormalizeKeyPath(subKeyName).empty())
-        return false;
+        return {ERROR_INVALID_PARAMETER};
     auto reg = NewRegistry(root, KEY_WRITE);
-    return reg->OpenKey(parentPath, false) && reg->DeleteKey(subKeyName);
+    if (!reg->OpenKey(parentPath, false))
+        return {reg->LastOpenError()};
+    // The system answers a key with sub-keys as access denied; say what it is.
+    {
+        TRegistry probe(KEY_READ);
+        probe.SetRootKey(reg->RootKey());
+        if (probe.OpenKey(parentPath + "\\" + subKeyName, false) && probe.HasSubKeys())
+            return {ERROR_DIR_NOT_EMPTY};
+    }
+    reg->DeleteKey(subKeyName);
+    return {reg->LastDeleteError()};
 }
 
 std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash)

@@ -5,6 +5,8 @@
 // and make writes and deletes return false.
 #pragma once
 
+#include "registry/RegError.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -40,22 +42,22 @@ int ReadRegInteger(RootCode root, const std::string& path, const std::string& na
 // The key's value names in enumeration order; none when the key cannot be opened.
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path);
 
-// Write as REG_SZ (text plus one NUL) or REG_DWORD, replacing a value of any
-// former type and creating every missing level of the path. False when the key
-// cannot be opened or created; a failed write raises "Konnte Daten für '%s'
-// nicht setzen". Where refusal is given it receives the system's code of the
-// refused open or create (ERROR_SUCCESS after a write).
-bool WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value,
-                    LONG* refusal = nullptr);
-bool WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value,
-                     LONG* refusal = nullptr);
+// Write as REG_SZ (text plus one NUL), REG_EXPAND_SZ or REG_DWORD, replacing a
+// value of any former type and creating every missing level of the path. The
+// result carries the system's code of a refused open or create; a failed
+// write after the key was opened raises "Konnte Daten für '%s' nicht setzen".
+TRegResult WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value);
+TRegResult WriteRegExpandString(RootCode root, const std::string& path, const std::string& name,
+                                const std::string& value);
+TRegResult WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value);
 
-// False when the key cannot be opened or the value was not there.
-bool DeleteRegValue(RootCode root, const std::string& path, const std::string& name);
+// The system's code of the open or the delete: ERROR_FILE_NOT_FOUND when the
+// key or the value was not there.
+TRegResult DeleteRegValue(RootCode root, const std::string& path, const std::string& name);
 
 // Deletes subKeyName below parentPath. Does not descend: a sub-key that has
-// sub-keys of its own stays and the result is false.
-bool DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName);
+// sub-keys of its own stays, and the result is ERROR_DIR_NOT_EMPTY.
+TRegResult DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName);
 
 // Replaces %NAME% references by the environment's values (undefined names stay
 // as written); with addTrailingBackslash the result ends in exactly one "\".
