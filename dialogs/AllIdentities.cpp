@@ -10,7 +10,7 @@
 #include "controls/TFlatTabControlUnit.h"
 #include "controls/TabPages.h"
 #include "dialogs/DialogStyles.h"
-#include "dialogs/MailTemplate.h"
+#include "settings/GlobalSettings.h"
 #include "framework/Dialogs.h"
 #include "framework/Notebook.h"
 #include "framework/Seams.h"
@@ -27,7 +27,7 @@ using Row = TLayoutRow<TAllDlg>;
 using D = TAllDlg;
 
 constexpr int kMaxBitmap = 22;
-constexpr const char* kStandard = "Standard";
+constexpr const char* kStandard = kStandardBitmap;
 
 void ImageStyle(TControl& c)
 {
@@ -196,46 +196,25 @@ const Row kPages[] = {
      .onClick = &D::chkHotMailClick},
 };
 
-constexpr const char* kOE = "Software\\Microsoft\\Outlook Express";
-
-// The nine settings in the order they are written.
-using CatalogRow = TCatalogRow<D>;
-
-const CatalogRow kCatalog[] = {
-    {{.title = "Grafik der Symbolleiste", .root = rcCurrentUser, .key = "Software\\Microsoft\\Internet Explorer\\Toolbar",
-      .value = "smBrandBitmap", .sense = TSense::Text, .expand = true, .deleteText = kStandard},
-     nullptr, &D::edGrafik},
-    {{.title = "Signalton für neue E-Mails", .root = rcCurrentUser, .key = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current",
-      .value = "", .sense = TSense::Text, .expand = true},
-     nullptr, &D::edSound},
-    {{.title = "Kontakte in MS Outlook und Outlook Express verwenden", .root = rcCurrentUser, .key = "Software\\Microsoft\\WAB\\WAB4",
-      .value = "UseOutlook", .sense = TSense::Direct, .absent = 0},
-     &D::ChkUseOutlook, nullptr},
-    {{.title = "Messenger deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "Hide Messenger", .sense = TSense::Is,
-      .arg = 2, .checked = Writes(2), .unchecked = kDeleteValue},
-     &D::chkMessenger, nullptr},
-    {{.title = "E-Mail-Konten schützen", .root = rcLocalMachine, .key = kOE, .value = "No Modify Accts",
-      .sense = TSense::Direct, .absent = 0},
-     &D::ChkSaveKonto, nullptr},
-    {{.title = "E-Mail-Anhänge blockieren", .root = rcLocalMachine, .key = kOE, .value = "BlockExeAttachments",
-      .sense = TSense::Direct, .absent = 0},
-     &D::ChkAttachments, nullptr},
-    {{.title = "\"Neu - Outlook Express Mail-Nachricht\" im Kontextmenü", .root = rcClassesRoot, .key = ".eml\\ShellNew",
-      .value = "FileName", .sense = TSense::NonEmpty, .checked = kRunAction, .unchecked = kRunAction},
-     &D::chkMailKontext, nullptr},
-    {{.title = "Hotmail deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "Disable Hotmail", .sense = TSense::IsNot,
-      .arg = 2, .checked = Writes(1), .unchecked = Writes(2)},
-     &D::chkHotMail, nullptr},
-    {{.title = "HTTP-Mailkonten deaktivieren", .root = rcLocalMachine, .key = kOE, .value = "HTTP Mail Enabled",
-      .sense = TSense::IsNot, .arg = 1, .checked = Writes(0), .unchecked = Writes(1)},
-     &D::chkHTTPMail, nullptr},
+// Each setting's row in the model and its control.
+const TBindRow<D> kBindings[] = {
+    {"Symbolleistengrafik", nullptr, &D::edGrafik},
+    {"Signalton", nullptr, &D::edSound},
+    {"OutlookKontakte", &D::ChkUseOutlook, nullptr},
+    {"MessengerAus", &D::chkMessenger, nullptr},
+    {"KontenSchuetzen", &D::ChkSaveKonto, nullptr},
+    {"AnhaengeBlockieren", &D::ChkAttachments, nullptr},
+    {"NeueMailImKontextmenue", &D::chkMailKontext, nullptr},
+    {"HotmailAus", &D::chkHotMail, nullptr},
+    {"HttpMailAus", &D::chkHTTPMail, nullptr},
 };
 
 } // namespace
 
 TAllDlg::TAllDlg(TComponent* owner)
     : TSettingsDlg(owner, {"Allgemeine Einstellungen von Microsoft® Outlook Express",
-                           " Zorvane - Allgemeine Einstellungen", 497, 465, true})
+                           " Zorvane - Allgemeine Einstellungen", 497, 465, true}),
+      FModel(GlobalSettings(TPathComponent().ShellTemplatesFolder()))
 {
     SetName("AllDlg");
     PathComponent = new TPathComponent(this);
@@ -250,49 +229,29 @@ TAllDlg::TAllDlg(TComponent* owner)
     build.Finish();
     SetActiveControl(flTab);
 
-    BuildCatalog();
-    FormCreate(this);
+    BindRows(FBinding, *this, kBindings);
+    // The pickers change what their row's edit shows: greyed with it.
+    FBinding.Companions(kToolbarBitmap, {btnRegBmp, btnStandardBmp});
+    FBinding.Companions(kMailSound, {btnRegSound, ImageSoundPlay});
+    Attach(FBinding);
 }
 
-void TAllDlg::BuildCatalog()
+std::vector<std::string> TAllDlg::Load()
 {
-    AddCatalogRows(FCatalog, *this, kCatalog);
-    // Row 1 shows "Standard" and the built-in picture for no path.
-    FCatalog.Settings()[0].loaded = [this] {
-        if (edGrafik->Text().empty())
+    flTab->SetActiveTab(0);
+    std::vector<std::string> problems = FModel.Load("");
+    FBinding.Show();
+    // No path shows "Standard" and the built-in picture.
+    if (FModel.Row(kToolbarBitmap).readable) {
+        if (edGrafik->Text() == kStandard)
             btnStandardBmpClick(nullptr);
         else
             ShowPreview(edGrafik->Text());
-    };
-    FCatalog.Settings()[6].action = [this](bool checked) {
-        const std::string folder = PathComponent->ShellTemplatesFolder();
-        return checked ? InstallMailTemplate(folder) : RemoveMailTemplate(folder);
-    };
-}
-
-void TAllDlg::FormCreate(TObject*)
-{
-    flTab->SetActiveTab(0);
-    FLoadProblems = FCatalog.Load("");
-    // Both rules as the program's own calls, the HTTP-mail rule last.
-    ChkSaveKontoClick(nullptr);
-    chkHTTPMailClick(nullptr);
-}
-
-void TAllDlg::Shown()
-{
-    if (!FProblemsShown) {
-        FProblemsShown = true;
-        ReportUnreadable(FLoadProblems);
     }
-}
-
-void TAllDlg::EnableSetting(TControl* control, bool enabled)
-{
-    for (const TSetting& s : FCatalog.Settings())
-        if ((s.check == control || s.edit == control) && !s.readable)
-            enabled = false;
-    control->SetEnabled(enabled);
+    // Both rules as at a click, the HTTP-mail rule last.
+    LockRule();
+    HttpRule();
+    return problems;
 }
 
 void TAllDlg::chkHotMailClick(TObject*)
@@ -300,53 +259,36 @@ void TAllDlg::chkHotMailClick(TObject*)
     Changed();
 }
 
-void TAllDlg::ChkSaveKontoClick(TObject* sender)
+void TAllDlg::LockRule()
 {
     const bool locked = ChkSaveKonto->Checked() != 0;
     const bool noHttp = chkHTTPMail->Checked() != 0;
     GroupBoxHTTPMail->SetEnabled(!locked);
     lblHTTPMail->SetEnabled(!locked);
-    EnableSetting(chkHTTPMail, !locked);
+    FBinding.Enable(chkHTTPMail, !locked);
     GroupBoxHotmail->SetEnabled(!locked && !noHttp);
     lblHotmail->SetEnabled(!locked && !noHttp);
-    EnableSetting(chkHotMail, !locked && !noHttp);
-    if (sender == ChkSaveKonto)
-        Changed();
+    FBinding.Enable(chkHotMail, !locked && !noHttp);
 }
 
-void TAllDlg::chkHTTPMailClick(TObject* sender)
+void TAllDlg::HttpRule()
 {
     const bool noHttp = chkHTTPMail->Checked() != 0;
     GroupBoxHotmail->SetEnabled(!noHttp);
     lblHotmail->SetEnabled(!noHttp);
-    EnableSetting(chkHotMail, !noHttp);
-    if (sender == chkHTTPMail)
-        Changed();
+    FBinding.Enable(chkHotMail, !noHttp);
 }
 
-bool TAllDlg::ApplySettings()
+void TAllDlg::ChkSaveKontoClick(TObject*)
 {
-    TBackupPlan plan;
-    FCatalog.PlanBackup("", plan);
-    if (!BackUp(plan, "Allgemein"))
-        return false;
-    const std::vector<TRefusedWrite> refused = FCatalog.Apply("");
-    if (!refused.empty()) {
-        ReportRefused(refused);
-        return false;
-    }
-    if (BtnTakeIt)
-        BtnTakeIt->SetEnabled(false);
-    return true;
+    LockRule();
+    Changed();
 }
 
-TOpenDialog& TAllDlg::FileDialog()
+void TAllDlg::chkHTTPMailClick(TObject*)
 {
-    if (FFileDialog)
-        return *FFileDialog;
-    if (!FOwnFileDialog)
-        FOwnFileDialog = new TOpenDialog(this);
-    return *FOwnFileDialog;
+    HttpRule();
+    Changed();
 }
 
 void TAllDlg::ShowPreview(const std::string& fileName)
@@ -363,14 +305,11 @@ void TAllDlg::ShowPreview(const std::string& fileName)
 
 void TAllDlg::btnRegBmpClick(TObject*)
 {
-    TOpenDialog& dialog = FileDialog();
-    dialog.Title = Format("%dx%d Pixel große Bitmap wählen", kMaxBitmap, kMaxBitmap);
-    dialog.FileName.clear();
-    dialog.Filter = "BMP-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*";
-    dialog.InitialDir = ExtractFilePath(edGrafik->Text());
-    if (!dialog.Execute(Handle()))
+    const std::string folder = ExtractFilePath(edGrafik->Text());
+    std::string file;
+    if (!PickFile(Format("%dx%d Pixel große Bitmap wählen", kMaxBitmap, kMaxBitmap),
+                  "BMP-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*", &folder, file))
         return;
-    const std::string file = dialog.FileName;
     if (UpperCase(ExtractFileExt(file)) != ".BMP") {
         ShowMsg("Dies ist kein Bild im BMP-Format!", "", mkError, btOK);
         return;
@@ -394,18 +333,15 @@ void TAllDlg::btnStandardBmpClick(TObject*)
 
 void TAllDlg::btnRegSoundClick(TObject*)
 {
-    TOpenDialog& dialog = FileDialog();
-    dialog.Title = "Sound im WAV-Format wählen";
-    dialog.FileName.clear();
-    dialog.Filter = "WAV-Dateien (*.wav)|*.wav|Alle Dateien (*.*)|*.*";
-    dialog.InitialDir = ExtractFilePath(edSound->Text());
-    if (!dialog.Execute(Handle()))
+    const std::string folder = ExtractFilePath(edSound->Text());
+    std::string file;
+    if (!PickFile("Sound im WAV-Format wählen", "WAV-Dateien (*.wav)|*.wav|Alle Dateien (*.*)|*.*", &folder, file))
         return;
-    if (UpperCase(ExtractFileExt(dialog.FileName)) != ".WAV") {
+    if (UpperCase(ExtractFileExt(file)) != ".WAV") {
         ShowMsg("Dies ist kein Sound im WAV-Format!", "", mkError, btOK);
         return;
     }
-    edSound->SetText(dialog.FileName);
+    edSound->SetText(file);
 }
 
 void TAllDlg::ImageSoundPlayClick(TObject*)

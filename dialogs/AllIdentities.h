@@ -3,8 +3,8 @@
 // shared contacts, the Explorer's "New" entry for mail).
 #pragma once
 
-#include "dialogs/SettingCatalog.h"
 #include "dialogs/SettingsFrame.h"
+#include "settings/SettingModel.h"
 
 class TLabel;
 class TImage;
@@ -53,7 +53,6 @@ public:
     TLabel* Label9 = nullptr;
     TFlatCheckBox* chkMailKontext = nullptr;
 
-    void FormCreate(TObject* sender);
     void chkHotMailClick(TObject* sender);
     void ChkSaveKontoClick(TObject* sender);
     void chkHTTPMailClick(TObject* sender);
@@ -62,28 +61,22 @@ public:
     void btnRegSoundClick(TObject* sender);
     void ImageSoundPlayClick(TObject* sender);
 
-    // The file dialog the pickers share; the main window lends its own.
-    void SetFileDialog(TOpenDialog* dialog) { FFileDialog = dialog; }
-    TSettingCatalog& Catalog() { return FCatalog; }
-    // What could not be read when loading, one line per value.
-    const std::vector<std::string>& LoadProblems() const { return FLoadProblems; }
+    TSettingModel& Model() { return FModel; }
+    TSettingBinding& Binding() { return FBinding; }
 
 protected:
-    bool ApplySettings() override;
-    void Shown() override;
+    std::string BackupLabel() const override { return "Allgemein"; }
+    std::vector<std::string> Load() override;
 
 private:
-    void BuildCatalog();
     void ShowPreview(const std::string& fileName);
-    // Enables a setting's control unless its value could not be read.
-    void EnableSetting(TControl* control, bool enabled);
-    TOpenDialog& FileDialog();
+    // The account boxes' rules: a locked account menu greys HTTP mail and
+    // Hotmail; HTTP mail switched off greys Hotmail.
+    void LockRule();
+    void HttpRule();
 
-    TSettingCatalog FCatalog;
-    std::vector<std::string> FLoadProblems;
-    bool FProblemsShown = false;
-    TOpenDialog* FFileDialog = nullptr;
-    TOpenDialog* FOwnFileDialog = nullptr;
+    TSettingModel FModel;
+    TSettingBinding FBinding{FModel};
 };
 
 extern TAllDlg* AllDlg;

@@ -99,7 +99,7 @@ TAttachDlg::TAttachDlg(TComponent* owner)
     build.Finish();
 }
 
-void TAttachDlg::Shown()
+std::vector<std::string> TAttachDlg::Load()
 {
     FExtensions = ReadFileExtensions();
     std::vector<std::string> entries;
@@ -110,6 +110,7 @@ void TAttachDlg::Shown()
     // the items, so the list box repaints once and not per entry.
     LBoxClosed->Items().Assign(entries);
     lblClosedCount->SetCaption(std::to_string(entries.size()));
+    return {};
 }
 
 void TAttachDlg::LBoxClosedClick(TObject*)

@@ -38,7 +38,7 @@ public:
     const std::vector<TFileExtension>& Extensions() const { return FExtensions; }
 
 protected:
-    void Shown() override;
+    std::vector<std::string> Load() override;
 
 private:
     // Sets or flips the marks the right list can hold.

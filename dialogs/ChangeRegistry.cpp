@@ -15,6 +15,9 @@
 #include "framework/Dialogs.h"
 #include "framework/Notebook.h"
 #include "framework/StdLabel.h"
+#include "dialogs/NoticeList.h"
+#include "framework/Exceptions.h"
+#include "settings/IdentitySettings.h"
 
 #include <algorithm>
 
@@ -26,7 +29,6 @@ using Row = TLayoutRow<TseparateDlg>;
 using D = TseparateDlg;
 
 constexpr const char* kCaption = "Zorvane - Anpassen von Outlook Express";
-constexpr const char* kBranch = "Software\\Microsoft\\Outlook Express\\5.0";
 
 void SelectionStyle(TControl& c)
 {
@@ -244,83 +246,39 @@ const Row kPages[] = {
      .height = 13, .flags = lfHidden},
 };
 
-// The 23 settings in the order they are loaded and written; keys are below
-// the identity's branch.
-using CatalogRow = TCatalogRow<D>;
-
-constexpr TSettingDef Box(const char* title, const char* key, const char* value, TSense sense,
-                           int absent = kNoAbsentState)
-{
-    TSettingDef def{.title = title, .root = rcCurrentUser, .key = key, .value = value, .sense = sense, .absent = absent};
-    if (sense == TSense::Inverted) {
-        def.checked = Writes(0);
-        def.unchecked = Writes(1);
-    }
-    return def;
-}
-
-// A box that writes another number than 1 when checked.
-constexpr TSettingDef CheckedWrites(TSettingDef def, int value)
-{
-    def.checked = Writes(value);
-    return def;
-}
-
-constexpr TSettingDef Text(const char* title, const char* value, bool expand = false, const char* emptyText = nullptr)
-{
-    return {.title = title, .root = rcCurrentUser, .key = "", .value = value, .sense = TSense::Text, .expand = expand,
-            .emptyText = emptyText};
-}
-
-constexpr TSense kDirect = TSense::Direct;
-constexpr TSense kInverted = TSense::Inverted;
-
-const CatalogRow kCatalog[] = {
-    {Text("Titelleiste", "WindowTitle", false, "Outlook Express"), nullptr, &D::EdWindowTitle},
-    {Box("Symbolleiste", "", "ShowToolbarIEAK", kDirect), &D::ChkSymbolleiste, nullptr},
-    {Box("Statusleiste", "", "ShowStatus", kDirect), &D::ChkStatusleiste, nullptr},
-    {Box("Ordnerleiste (oben)", "", "HideFolderBar", kInverted), &D::ChkOrdnerleiste, nullptr},
-    {Box("Ordnerliste (rechts)", "", "Tree", kDirect), &D::ChkOrdnerliste, nullptr},
-    {Box("Outlook-Leiste", "", "Show Outlook Bar", kDirect), &D::ChkOutlookleiste, nullptr},
-    {Box("Kontakte", "", "Show Contacts", kDirect), &D::ChkKontakte, nullptr},
-    {Box("Tipp des Tages", "", "Tip of the Day", kDirect), &D::ChkTipp, nullptr},
-    {Box("Zusatzleiste anzeigen", "", "ShowBodyBar", kDirect), &D::ChkInfoBereich, nullptr},
-    {Text("Web-Seite der Zusatzleiste", "BodyBarPath"), nullptr, &D::EdInfoBereich},
-    {Box("Signalton einschalten", "Mail", "PlaySoundOnNewMail", kDirect), &D::ChkSound, nullptr},
-    {Text("Startseite", "FrontpagePath", true), nullptr, &D::edFrontpagePath},
-    {Box("Startbildschirm ausschalten", "", "NoSplash", kDirect, 0), &D::chkSplashScreen, nullptr},
-    {Box("Blindcopy-Feld anzeigen", "Mail", "Show Adv Mail Send", kDirect, 0), &D::chkBcc, nullptr},
-    {CheckedWrites(Box("Kopfzeilen anzeigen", "Mail", "Show Adv Mail Read", kDirect, 1), 255), &D::chkMoreHeader,
-     nullptr},
-    {Box("Bilder automatisch anzeigen", "Trident\\Main", "Display Inline Images", kDirect, 1), &D::chkImages, nullptr},
-    {Box("Musik automatisch starten", "Trident\\Main", "Play_Background_Sounds", kDirect, 1), &D::chkSounds, nullptr},
-    {Box("Animationen automatisch starten", "Trident\\Main", "Play_Animations", kDirect, 1), &D::chkAnims, nullptr},
-    {Box("Videos automatisch starten", "Trident\\Main", "Display Inline Videos", kDirect, 1), &D::chkVideos, nullptr},
-    {Box("Script Debugger ausschalten", "Trident\\Main", "Disable Script Debugger", kDirect, 0), &D::chkScriptDebugger,
-     nullptr},
-    {Box("Hyperlinks umranden", "Trident\\Main", "Anchor Underline", kDirect, 0), &D::chkURLUnderlined, nullptr},
-    {Box("Komplette Adresse anzeigen", "Trident", "Show_FullURL", kInverted), &D::chkURLFull, nullptr},
-    {Box("E-Mail-Anhänge auswählbar machen", "Mail", "Safe Attachments", kInverted, 0), &D::ChkSafeAttachments,
-     nullptr},
-};
-
-// Sets a flag for the lifetime of a scope.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
+// Each setting's row in the model and its control.
+const TBindRow<D> kBindings[] = {
+    {"Titelleiste", nullptr, &D::EdWindowTitle},
+    {"Symbolleiste", &D::ChkSymbolleiste, nullptr},
+    {"Statusleiste", &D::ChkStatusleiste, nullptr},
+    {"Ordnerleiste", &D::ChkOrdnerleiste, nullptr},
+    {"Ordnerliste", &D::ChkOrdnerliste, nullptr},
+    {"OutlookLeiste", &D::ChkOutlookleiste, nullptr},
+    {"Kontakte", &D::ChkKontakte, nullptr},
+    {"TippDesTages", &D::ChkTipp, nullptr},
+    {"Zusatzleiste", &D::ChkInfoBereich, nullptr},
+    {"ZusatzleisteSeite", nullptr, &D::EdInfoBereich},
+    {"SignaltonEin", &D::ChkSound, nullptr},
+    {"Startseite", nullptr, &D::edFrontpagePath},
+    {"StartbildschirmAus", &D::chkSplashScreen, nullptr},
+    {"BccFeld", &D::chkBcc, nullptr},
+    {"Kopfzeilen", &D::chkMoreHeader, nullptr},
+    {"BilderAnzeigen", &D::chkImages, nullptr},
+    {"MusikStarten", &D::chkSounds, nullptr},
+    {"AnimationenStarten", &D::chkAnims, nullptr},
+    {"VideosStarten", &D::chkVideos, nullptr},
+    {"ScriptDebuggerAus", &D::chkScriptDebugger, nullptr},
+    {"HyperlinksUmranden", &D::chkURLUnderlined, nullptr},
+    {"KompletteAdresse", &D::chkURLFull, nullptr},
+    {"AnhaengeAuswaehlbar", &D::ChkSafeAttachments, nullptr},
 };
 
 } // namespace
 
 TseparateDlg::TseparateDlg(TComponent* owner)
     : TSettingsDlg(owner, {"Identitäten-abhängiges Anpassen von Microsoft® Outlook Express",
-                           " Zorvane - Identitäten-abhängige Einstellungen", 497, 468, true})
+                           " Zorvane - Identitäten-abhängige Einstellungen", 497, 468, true}),
+      FModel(IdentitySettings())
 {
     SetName("separateDlg");
     OE = new TIdentityCatalog(this);
@@ -339,47 +297,53 @@ TseparateDlg::TseparateDlg(TComponent* owner)
     IdentChange->OnCloseUp = [this](TObject* s) { IdentChangeCloseUp(s); };
     // Every change of a mark, by mouse or space bar, is a change of the list.
     CBDialogs->OnMarkToggled = [this](TObject* s) { CBDialogsClickCheck(s); };
-    BuildCatalog();
+
+    BindRows(FBinding, *this, kBindings);
+    FBinding.Companions("Startseite", {btnRegFrontpagepath});
+    FNotices = std::make_unique<TNoticeList>(*CBDialogs, *lblDialogs);
+    Attach(FBinding);
+    Attach(*FNotices);
 }
 
-void TseparateDlg::BuildCatalog()
-{
-    AddCatalogRows(FCatalog, *this, kCatalog);
-}
+TseparateDlg::~TseparateDlg() = default;
 
 std::string TseparateDlg::BaseKey(const TIdentityInfo& identity)
 {
-    return "Identities" + identity.KeyPath + kBranch;
+    return IdentityBaseKey(identity);
 }
 
 std::string TseparateDlg::DialogsKey(const TIdentityInfo& identity)
 {
-    return BaseKey(identity) + "\\Dont Show Dialogs";
+    return IdentityDialogsKey(identity);
 }
 
-void TseparateDlg::Shown()
+std::string TseparateDlg::BackupLabel() const
+{
+    return "Identitaet_" + FIdentities[static_cast<size_t>(FShown)].UserName;
+}
+
+std::vector<std::string> TseparateDlg::Load()
 {
     flTab->SetActiveTab(0);
     FIdentities = OE->ReadIdentities();
     IdentChange->Items().Clear();
     if (FIdentities.empty()) {
         ShowMsg("Es konnten keine Identitäten ermittelt werden!", kCaption, mkInformation, btOK);
-        return;
+        return {};
     }
     for (const TIdentityInfo& identity : FIdentities)
         IdentChange->Items().Add(identity.UserName);
     IdentChange->SetItemIndex(-1);
     if (FIdentities.size() == 1) {
         IdentChange->SetItemIndex(0);
-        LoadIdentity(0);
+        return LoadIdentity(0);
     }
+    return {};
 }
 
 bool TseparateDlg::PendingChanges() const
 {
-    if (FShown < 0)
-        return false;
-    return FCatalog.AnyChanged() || lblDialogs->Caption() != FDialogsRemembered;
+    return FShown >= 0 && HasChange();
 }
 
 bool TseparateDlg::AskToSave() const
@@ -391,13 +355,13 @@ bool TseparateDlg::AskToSave() const
 
 void TseparateDlg::IdentChangeDropDown(TObject*)
 {
-    FDeclined = false;
+    FAnswer = TAnswer::None;
     if (!PendingChanges())
         return;
-    if (AskToSave())
-        ApplySettings();
-    else
-        FDeclined = true;   // the choice that follows loads without asking again
+    if (!AskToSave())
+        FAnswer = TAnswer::Declined;   // the choice that follows loads without asking again
+    else if (!ApplyChanges())
+        FAnswer = TAnswer::SaveFailed;   // the choice that follows keeps the identity on display
 }
 
 void TseparateDlg::IdentChangeCloseUp(TObject*)
@@ -405,7 +369,7 @@ void TseparateDlg::IdentChangeCloseUp(TObject*)
     // Closed without a new choice: the pending changes are the user's again,
     // and a later change of identity asks anew.
     if (IdentChange->ItemIndex() == FShown)
-        FDeclined = false;
+        FAnswer = TAnswer::None;
 }
 
 void TseparateDlg::IdentChangeChange(TObject*)
@@ -414,12 +378,18 @@ void TseparateDlg::IdentChangeChange(TObject*)
     // The identity on display chosen again keeps what the user changed.
     if (index < 0 || index >= static_cast<int>(FIdentities.size()) || index == FShown)
         return;
+    // The user said yes at this opening of the list, and not everything
+    // could be saved: stay with the identity on display, without asking twice.
+    if (FAnswer == TAnswer::SaveFailed && PendingChanges()) {
+        IdentChange->SetItemIndex(FShown);
+        return;
+    }
     // However the selection moved (list or arrow keys), pending changes are
     // not dropped without the question.
-    if (!FDeclined && PendingChanges() && AskToSave()) {
+    if (FAnswer != TAnswer::Declined && PendingChanges() && AskToSave()) {
         bool saved = false;
         try {
-            saved = ApplyTo(FShown);
+            saved = ApplyChanges();
         } catch (...) {
             IdentChange->SetItemIndex(FShown);
             throw;
@@ -430,84 +400,44 @@ void TseparateDlg::IdentChangeChange(TObject*)
             return;
         }
     }
-    LoadIdentity(index);
+    ReportUnreadable(LoadIdentity(index));
 }
 
-void TseparateDlg::LoadIdentity(int index)
+std::vector<std::string> TseparateDlg::LoadIdentity(int index)
 {
     const TIdentityInfo identity = FIdentities[static_cast<size_t>(index)];
-    std::vector<std::string> problems;
-    {
-        TFlagScope loading(FLoading);
-        flTab->SetVisible(true);
-        Label5->SetVisible(false);
-        FShown = index;
-        FDeclined = false;
-        problems = FCatalog.Load(BaseKey(identity));
-        ApplyInfoRule();
-        LoadDialogList(identity);
-        FDialogsRemembered = lblDialogs->Caption();
-    }
-    BtnTakeIt->SetEnabled(false);
-    ReportUnreadable(problems);
+    flTab->SetVisible(true);
+    Label5->SetVisible(false);
+    FShown = index;
+    FAnswer = TAnswer::None;
+    std::vector<std::string> problems = FModel.Load(BaseKey(identity));
+    FBinding.Show();
+    ApplyInfoRule();
+    FNotices->Load(DialogsKey(identity));
+    UpdateApply();
+    return problems;
 }
 
 bool TseparateDlg::ApplySettings()
 {
     if (FShown < 0)
         return true;
-    return ApplyTo(FShown);
-}
-
-bool TseparateDlg::ApplyTo(int index)
-{
-    const TIdentityInfo identity = FIdentities[static_cast<size_t>(index)];
-    const bool dialogsChanged = lblDialogs->Caption() != FDialogsRemembered;
-    // The way back first: no change without a backup of what it replaces.
-    TBackupPlan plan;
-    FCatalog.PlanBackup(BaseKey(identity), plan);
-    if (dialogsChanged)
-        for (size_t i = 0; i < FDialogNames.size(); ++i)
-            if (CBDialogs->ItemChecked(static_cast<int>(i)))
-                plan.Value(rcCurrentUser, DialogsKey(identity), FDialogNames[i]);
-    if (!BackUp(plan, "Identitaet_" + identity.UserName))
-        return false;
-    std::vector<TRefusedWrite> refused = FCatalog.Apply(BaseKey(identity));
-    if (dialogsChanged) {
-        for (const std::string& name : RemoveMarkedDialogs(identity))
-            refused.push_back({"Hinweis \"" + name + "\"", RefusalText(ERROR_ACCESS_DENIED)});
-        FDialogsRemembered = lblDialogs->Caption();
-    }
-    if (!refused.empty()) {
-        ReportRefused(refused);
-        return false;
-    }
-    BtnTakeIt->SetEnabled(false);
-    return true;
-}
-
-bool TseparateDlg::Readable(const TControl* control) const
-{
-    for (const TSetting& s : FCatalog.Settings())
-        if (s.check == control || s.edit == control)
-            return s.readable;
-    return true;
+    return ApplyChanges();
 }
 
 void TseparateDlg::ApplyInfoRule()
 {
-    EdInfoBereich->SetEnabled(ChkInfoBereich->Checked() != 0 && Readable(EdInfoBereich));
+    FBinding.Enable(EdInfoBereich, ChkInfoBereich->Checked() != 0);
 }
 
 void TseparateDlg::ChkSymbolleisteClick(TObject*)
 {
-    if (!FLoading)
-        Changed();
+    Changed();
 }
 
 void TseparateDlg::ChkInfoBereichClick(TObject*)
 {
-    if (FLoading)
+    if (FBinding.Showing())
         return;
     ApplyInfoRule();
     Changed();
@@ -515,81 +445,48 @@ void TseparateDlg::ChkInfoBereichClick(TObject*)
 
 void TseparateDlg::chkImagesClick(TObject*)
 {
-    if (FLoading || FShown < 0)
+    if (FBinding.Showing() || FShown < 0)
         return;
-    if (chkImages->Checked()) {
-        const int plain = ReadRegInteger(rcCurrentUser, BaseKey(FIdentities[static_cast<size_t>(FShown)]),
-                                         "Read in Plain Text only");
-        if (plain != -1 && (plain & 0xFF) != 0 &&
-            ShowMsg("In Outlook Express ist die Option \"Alle Nachrichten als Nur-Text lesen\" aktiv.\rMit der "
-                    "soeben gewählten Option \"Bilder automatisch anzeigen\" werden auch im Text-Modus Bilder aus "
-                    "empfangenen HTML-Mails angezeigt.\r\rMöchten Sie diese Option wirklich einschalten?",
-                    kCaption, mkConfirmation, btYesNo) == IDNO) {
-            TFlagScope undo(FLoading);
-            chkImages->SetChecked(0);
-            return;
-        }
+    if (chkImages->Checked() && PlainTextOnly() &&
+        ShowMsg("In Outlook Express ist die Option \"Alle Nachrichten als Nur-Text lesen\" aktiv.\rMit der "
+                "soeben gewählten Option \"Bilder automatisch anzeigen\" werden auch im Text-Modus Bilder aus "
+                "empfangenen HTML-Mails angezeigt.\r\rMöchten Sie diese Option wirklich einschalten?",
+                kCaption, mkConfirmation, btYesNo) == IDNO) {
+        chkImages->SetChecked(0);
+        return;
     }
     Changed();
 }
 
-TOpenDialog& TseparateDlg::FileDialog()
+bool TseparateDlg::PlainTextOnly() const
 {
-    if (FFileDialog)
-        return *FFileDialog;
-    if (!FOwnFileDialog)
-        FOwnFileDialog = new TOpenDialog(this);
-    return *FOwnFileDialog;
+    // A value that cannot be read counts as unknown: better one question
+    // too many than images shown against the user's choice.
+    try {
+        const int plain = ReadRegInteger(rcCurrentUser, BaseKey(FIdentities[static_cast<size_t>(FShown)]),
+                                         "Read in Plain Text only");
+        return plain != -1 && (plain & 0xFF) != 0;
+    } catch (const Exception&) {
+        return true;
+    }
 }
 
 void TseparateDlg::btnRegFrontpagepathClick(TObject*)
 {
     // Folder and filter index stay as the shared dialog's last use left them.
-    TOpenDialog& dialog = FileDialog();
-    dialog.Title = "Geben Sie eine loakle Webseite an.";
-    dialog.FileName.clear();
-    dialog.Filter = "HTML-Dateien (*.*htm*)|*.*htm*|Alle Dateien (*.*)|*.*";
-    if (dialog.Execute(Handle()))
-        edFrontpagePath->SetText(dialog.FileName);
+    std::string file;
+    if (PickFile("Geben Sie eine loakle Webseite an.", "HTML-Dateien (*.*htm*)|*.*htm*|Alle Dateien (*.*)|*.*",
+                 nullptr, file))
+        edFrontpagePath->SetText(file);
 }
 
 std::string TseparateDlg::MarkPattern() const
 {
-    std::string pattern;
-    for (int i = 0; i < CBDialogs->Items().Count(); ++i)
-        pattern += CBDialogs->ItemChecked(i) ? '1' : '0';
-    return pattern;
+    return FNotices->MarkPattern();
 }
 
 void TseparateDlg::CBDialogsClickCheck(TObject*)
 {
-    lblDialogs->SetCaption(MarkPattern());
-    if (!FLoading)
-        Changed();
-}
-
-void TseparateDlg::LoadDialogList(const TIdentityInfo& identity)
-{
-    // Names as stored, in the registry's order; the list clears every mark
-    // when its entries change.
-    FDialogNames = GetRegValueNames(rcCurrentUser, DialogsKey(identity)).value_or(std::vector<std::string>{});
-    CBDialogs->Items().Assign(FDialogNames);
-    lblDialogs->SetCaption(MarkPattern());
-}
-
-std::vector<std::string> TseparateDlg::RemoveMarkedDialogs(const TIdentityInfo& identity)
-{
-    const std::string key = DialogsKey(identity);
-    std::vector<std::string> marked;
-    for (size_t i = 0; i < FDialogNames.size(); ++i)
-        if (CBDialogs->ItemChecked(static_cast<int>(i)))
-            marked.push_back(FDialogNames[i]);
-    for (const std::string& name : marked)
-        DeleteRegValue(rcCurrentUser, key, name);
-    LoadDialogList(identity);
-    std::vector<std::string> kept;
-    for (const std::string& name : marked)
-        if (std::find(FDialogNames.begin(), FDialogNames.end(), name) != FDialogNames.end())
-            kept.push_back(name);
-    return kept;
+    FNotices->MarksChanged();
+    Changed();
 }

@@ -3,9 +3,11 @@
 // suppressed notices onto the seventh, and writes back only what changed.
 #pragma once
 
-#include "dialogs/SettingCatalog.h"
 #include "dialogs/SettingsFrame.h"
 #include "registry/IdentityCatalog.h"
+#include "settings/SettingModel.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -19,11 +21,12 @@ class TFlatGroupBox;
 class TFlatSpeedButton;
 class TFlatTabControl;
 class TNotebook;
-class TOpenDialog;
+class TNoticeList;
 
 class TseparateDlg : public TSettingsDlg {
 public:
     explicit TseparateDlg(TComponent* owner);
+    ~TseparateDlg() override;
 
     TIdentityCatalog* OE = nullptr;
     TFlatGroupBox* FlatGroupBox1 = nullptr;
@@ -68,16 +71,11 @@ public:
     void btnRegFrontpagepathClick(TObject* sender);
     void CBDialogsClickCheck(TObject* sender);
 
-    // The suppressed-notice list of an identity.
-    void LoadDialogList(const TIdentityInfo& identity);
-    // Deletes the ticked notices and reloads the list; returns the names that
-    // are still there afterwards.
-    std::vector<std::string> RemoveMarkedDialogs(const TIdentityInfo& identity);
-    // "1" for each ticked entry, "0" for each other, in entry order.
+    // "1" for each ticked notice, "0" for each other, in entry order.
     std::string MarkPattern() const;
 
-    void SetFileDialog(TOpenDialog* dialog) { FFileDialog = dialog; }
-    TSettingCatalog& Catalog() { return FCatalog; }
+    TSettingModel& Model() { return FModel; }
+    TSettingBinding& Binding() { return FBinding; }
     const std::vector<TIdentityInfo>& Identities() const { return FIdentities; }
     // The identity whose settings are on display, -1 before the first load.
     int ShownIdentity() const { return FShown; }
@@ -89,26 +87,24 @@ public:
 
 protected:
     bool ApplySettings() override;
-    void Shown() override;
+    std::string BackupLabel() const override;
+    std::vector<std::string> Load() override;
 
 private:
-    void BuildCatalog();
-    void LoadIdentity(int index);
-    bool ApplyTo(int index);
+    // What the user answered at this opening of the identity list.
+    enum class TAnswer { None, Declined, SaveFailed };
+
+    std::vector<std::string> LoadIdentity(int index);
     bool AskToSave() const;
     void ApplyInfoRule();
-    bool Readable(const TControl* control) const;
-    TOpenDialog& FileDialog();
+    bool PlainTextOnly() const;
 
-    TSettingCatalog FCatalog;
+    TSettingModel FModel;
+    TSettingBinding FBinding{FModel};
+    std::unique_ptr<TNoticeList> FNotices;
     std::vector<TIdentityInfo> FIdentities;
-    std::vector<std::string> FDialogNames;   // value name of each list entry
-    std::string FDialogsRemembered;
     int FShown = -1;
-    bool FLoading = false;       // the program sets the controls
-    bool FDeclined = false;      // "No" at this opening of the list
-    TOpenDialog* FFileDialog = nullptr;
-    TOpenDialog* FOwnFileDialog = nullptr;
+    TAnswer FAnswer = TAnswer::None;
 };
 
 extern TseparateDlg* SeparateDlg;

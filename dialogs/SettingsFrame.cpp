@@ -4,8 +4,10 @@
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatPanelUnit.h"
 #include "dialogs/DialogStyles.h"
+#include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/StdPanel.h"
+#include "app/ClientGuards.h"
 
 namespace {
 
@@ -106,17 +108,97 @@ TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameLook& look) : TForm(ow
 
 void TSettingsDlg::FormShow(TObject*)
 {
-    // Loading set every control and so raised the change signal: nothing the
-    // user did yet.
-    if (BtnTakeIt)
-        BtnTakeIt->SetEnabled(false);
-    Shown();
+    // Every opening makes a new dialog, which reads the registry once.
+    if (FLoaded) {
+        UpdateApply();
+        return;
+    }
+    FLoaded = true;
+    const std::vector<std::string> problems = Load();
+    UpdateApply();
+    ReportUnreadable(problems);
+}
+
+TOpenDialog& TSettingsDlg::FileDialog()
+{
+    if (FFileDialog)
+        return *FFileDialog;
+    if (!FOwnFileDialog)
+        FOwnFileDialog = new TOpenDialog(this);
+    return *FOwnFileDialog;
+}
+
+bool TSettingsDlg::PickFile(const std::string& title, const char* filter, const std::string* initialDir,
+                            std::string& fileName)
+{
+    TOpenDialog& dialog = FileDialog();
+    dialog.Title = title;
+    dialog.FileName.clear();
+    dialog.Filter = filter;
+    if (initialDir)
+        dialog.InitialDir = *initialDir;
+    if (!dialog.Execute(Handle()))
+        return false;
+    fileName = dialog.FileName;
+    return true;
+}
+
+void TSettingsDlg::Attach(TSettingBinding& binding)
+{
+    FBindings.push_back(&binding);
+    Attach(binding.Model());
+}
+
+void TSettingsDlg::Attach(TApplyPart& part)
+{
+    FParts.push_back(&part);
+}
+
+bool TSettingsDlg::HasChange() const
+{
+    for (const TApplyPart* part : FParts)
+        if (part->HasChange())
+            return true;
+    return false;
 }
 
 void TSettingsDlg::Changed()
 {
+    for (TSettingBinding* binding : FBindings)
+        if (!binding->Showing())
+            binding->Take();
+    UpdateApply();
+}
+
+void TSettingsDlg::UpdateApply()
+{
     if (BtnTakeIt)
-        BtnTakeIt->SetEnabled(true);
+        BtnTakeIt->SetEnabled(HasChange());
+}
+
+bool TSettingsDlg::ApplyChanges()
+{
+    for (TSettingBinding* binding : FBindings)
+        binding->Take();
+    if (!HasChange())
+        return true;
+    // The client may have been started since the dialog opened; it would
+    // write its own values back when it closes.
+    if (ClientWindowRunning())
+        return false;
+    TBackupPlan plan;
+    for (const TApplyPart* part : FParts)
+        if (part->HasChange())
+            part->PlanBackup(plan);
+    if (!BackUp(plan, BackupLabel()))
+        return false;
+    std::vector<TRefusedWrite> refused;
+    for (TApplyPart* part : FParts)
+        if (part->HasChange())
+            part->Apply(refused);
+    UpdateApply();
+    ReportRefused(refused);
+    return refused.empty();
 }
 
 bool TSettingsDlg::ApplyEnabled() const

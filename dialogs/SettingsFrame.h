@@ -5,7 +5,7 @@
 #pragma once
 
 #include "framework/Forms.h"
-#include "dialogs/SettingCatalog.h"
+#include "dialogs/SettingBinding.h"
 #include "registry/RegBackup.h"
 #include "framework/Layout.h"
 
@@ -15,6 +15,7 @@
 class TFlatPanel;
 class TPanel;
 class TFlatButton;
+class TOpenDialog;
 
 struct TFrameLook {
     const char* caption;   // the window's own caption (not drawn)
@@ -44,16 +45,36 @@ public:
     void btnCloseClick(TObject* sender);
     void PanelTitleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
-    // The change signal: something may differ from what was loaded.
+    // The change signal: the controls' states go to the model, and
+    // "Übernehmen" is enabled exactly when something writable changed.
     void Changed();
     bool ApplyEnabled() const;
+    // Something writable differs from what was loaded or last written.
+    bool HasChange() const;
+
+    // The file dialog the pickers share; the main window lends its own.
+    void SetFileDialog(TOpenDialog* dialog) { FFileDialog = dialog; }
+    TOpenDialog& FileDialog();
+    // Asks for a file with the shared dialog; with initialDir null the folder
+    // stays as its last use left it. False when the user cancelled.
+    bool PickFile(const std::string& title, const char* filter, const std::string* initialDir, std::string& fileName);
 
 protected:
-    // Writes what changed. False when something could not be saved (the
-    // dialog has said what); an error raised here ends the apply and passes on.
-    virtual bool ApplySettings() { return true; }
-    // Runs when the dialog is shown, after "Übernehmen" was disabled.
-    virtual void Shown() {}
+    // The parts an apply writes, in this order; a binding's model is one.
+    void Attach(TSettingBinding& binding);
+    void Attach(TApplyPart& part);
+    // Writes what changed; by default the one apply path below. False when
+    // something could not be saved (the dialog has said what).
+    virtual bool ApplySettings() { return ApplyChanges(); }
+    // The one apply path: guard, plan, back up, apply every part, report
+    // every refusal of this apply, update "Übernehmen". Nothing to write is
+    // no failure.
+    bool ApplyChanges();
+    // What the backup file is named after ("Allgemein", "Identitaet_...").
+    virtual std::string BackupLabel() const { return {}; }
+    // Loads the model and shows it: runs when the dialog is first shown,
+    // before "Übernehmen" is updated; returns what could not be read.
+    virtual std::vector<std::string> Load() { return {}; }
     // Reports values that could not be read, in one message.
     void ReportUnreadable(const std::vector<std::string>& problems);
     // Reports writes the registry refused, in one message.
@@ -62,4 +83,13 @@ protected:
     // telling the user) when it could not be written: then nothing may be
     // written at all. An empty plan writes no file and is no failure.
     bool BackUp(const TBackupPlan& plan, const std::string& label);
+    // "Übernehmen" follows the model.
+    void UpdateApply();
+
+private:
+    bool FLoaded = false;
+    TOpenDialog* FFileDialog = nullptr;
+    TOpenDialog* FOwnFileDialog = nullptr;
+    std::vector<TSettingBinding*> FBindings;
+    std::vector<TApplyPart*> FParts;
 };

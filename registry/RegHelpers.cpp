@@ -1,6 +1,8 @@
 #include "registry/RegHelpers.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Registry.h"
+#include "framework/SysUtils.h"
 
 #include <memory>
 
@@ -48,6 +50,64 @@ std::string ReadRegString(RootCode root, const std::string& path, const std::str
     if (reg->OpenKey(path, false) && reg->ValueExists(name))
         return reg->ReadString(name);
     return {};
+}
+
+namespace {
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+} // namespace
+
+TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name)
+{
+    TRegText result;
+    auto reg = NewRegistry(root, KEY_READ);
+    if (!reg->OpenKey(path, false))
+        return result;
+    // The wide call, so that text outside the code page is seen for what it
+    // is rather than as question marks.
+    const std::wstring wideName = Widen(name);
+    std::wstring data;
+    for (DWORD size = 256;;) {
+        data.assign(size / sizeof(wchar_t) + 1, L'\0');
+        DWORD type = REG_NONE;
+        const LONG rc = RegQueryValueExW(reg->CurrentKey(), wideName.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data.data()), &size);
+        if (rc == ERROR_FILE_NOT_FOUND)
+            return result;
+        if (rc == ERROR_MORE_DATA)
+            continue;
+        if (rc != ERROR_SUCCESS)
+            throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+        if (type != REG_SZ && type != REG_EXPAND_SZ)
+            throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+        data.resize(size / sizeof(wchar_t));
+        result.Exists = true;
+        result.Type = type;
+        break;
+    }
+    const size_t nul = data.find(L'\0');
+    if (nul != std::wstring::npos)
+        data.resize(nul);
+    if (data.empty())
+        return result;
+    BOOL lost = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, data.data(), static_cast<int>(data.size()),
+                                           nullptr, 0, nullptr, &lost);
+    result.Text.assign(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, data.data(), static_cast<int>(data.size()), result.Text.data(),
+                        length, nullptr, &lost);
+    if (lost)
+        throw ERegistryException("Der Text von '" + name + "' enthält Zeichen, die Zorvane nicht darstellen kann");
+    return result;
 }
 
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)

@@ -34,6 +34,18 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
 // An empty name reads the key's default value.
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name);
 
+// A text value as stored: its type (REG_SZ or REG_EXPAND_SZ) and its text up
+// to the first NUL, never expanded. Absent: Exists false and empty text.
+// Another type raises "Ungültiger Datentyp für '%s'". Text that the code page
+// cannot hold raises too: shown as "?" it could never be written back as it
+// was.
+struct TRegText {
+    bool Exists = false;
+    DWORD Type = REG_NONE;
+    std::string Text;
+};
+TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name);
+
 // A REG_DWORD as signed value; -1 when the key or value is absent. Data longer
 // than four bytes raises "Konnte Daten für '%s' nicht holen", another type
 // "Ungültiger Datentyp für '%s'".

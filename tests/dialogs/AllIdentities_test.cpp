@@ -7,7 +7,7 @@
 #include "controls/TFlatEditUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatPanelUnit.h"
-#include "dialogs/MailTemplate.h"
+#include "settings/MailTemplate.h"
 #include "framework/Dialogs.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
@@ -365,9 +365,9 @@ TEST_F(AllDlgTest, ValuesOfAWrongTypeAreReportedOnceAndNeverWritten)
         ASSERT_EQ(boxes.Boxes.size(), 1u) << c.value;
         EXPECT_NE(boxes.Boxes[0].text.find(std::string("\"") + c.value + "\""), std::string::npos)
             << boxes.Boxes[0].text;
-        const TSetting& row = d.Catalog().Settings()[i];
+        const TSettingRow& row = d.Model().Rows()[i];
         EXPECT_FALSE(row.readable) << c.value;
-        EXPECT_FALSE((row.check ? static_cast<TControl*>(row.check) : row.edit)->Enabled()) << c.value;
+        EXPECT_FALSE(d.Binding().ControlOf(row.def.name)->Enabled()) << c.value;
         // A second showing does not repeat the message.
         d.FormShow(&d);
         EXPECT_EQ(boxes.Boxes.size(), 1u);
@@ -398,7 +398,7 @@ TEST_F(AllDlgTest, RefusedWriteIsReportedAndOkKeepsTheDialogOpen)
     EXPECT_EQ(boxes.Boxes[0].caption, "Fehler");
     EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, kOE, "BlockExeAttachments"), 1u);
     EXPECT_TRUE(d.ApplyEnabled());
-    EXPECT_TRUE(d.Catalog().AnyChanged());
+    EXPECT_TRUE(d.HasChange());
 }
 
 TEST_F(AllDlgTest, EveryApplyLeavesABackupThatRestoresTheFormerState)

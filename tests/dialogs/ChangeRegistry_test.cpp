@@ -230,12 +230,12 @@ TEST_F(IdentDlgTest, StoredNumbersShowThroughTheirSenseAndTogglesWriteTheRowsVal
             ASSERT_EQ(box->Checked(), c.shown[s]) << what;
             EXPECT_FALSE(dlg->ApplyEnabled()) << what;
 
-            // Twice: back at 0 or 1 nothing is written; any other number is
-            // now 1, a change.
+            // Twice: back at 0 or 1 nothing is written, and nothing is
+            // offered for writing; any other number is now 1, a change.
             const std::string before = Snapshot();
             Flip(box);
             Flip(box);
-            EXPECT_TRUE(dlg->ApplyEnabled()) << what;
+            EXPECT_EQ(dlg->ApplyEnabled(), c.shown[s] > 1) << what;
             dlg->BtnTakeItClick(nullptr);
             if (c.shown[s] <= 1)
                 EXPECT_EQ(Snapshot(), before) << what;
@@ -300,9 +300,10 @@ TEST_F(IdentDlgTest, TextRowsShowDefaultsAndExpandedPathsAndWriteWhatTheEditHold
     ASSERT_TRUE(title);
     EXPECT_EQ(title->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(title->AsString(), std::string(1, '\0'));
+    // An edited path keeps its type and the reference it began with.
     auto page = QueryValue(HKEY_CURRENT_USER, Base(kA), "FrontpagePath");
-    EXPECT_EQ(page->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(page->AsString(), std::string("C:\\Seiten\\neu.htm\0", 18));
+    EXPECT_EQ(page->type, static_cast<DWORD>(REG_EXPAND_SZ));
+    EXPECT_EQ(page->AsString(), std::string("%ZV_PAGES%\\neu.htm") + '\0');
     EXPECT_EQ(Open().EdWindowTitle->Text(), "Outlook Express");
 
     // The page picker puts the chosen file into the edit, and the change shows.

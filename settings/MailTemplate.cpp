@@ -1,6 +1,6 @@
-#include "dialogs/MailTemplate.h"
+#include "settings/MailTemplate.h"
 
-#include "dialogs/SettingCatalog.h"
+#include "registry/RegError.h"
 #include "framework/FileWrite.h"
 #include "framework/Registry.h"
 #include "registry/RegHelpers.h"
