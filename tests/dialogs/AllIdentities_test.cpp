@@ -14,7 +14,9 @@
 #include "registry/PathComp.h"
 #include "registry/RegBackup.h"
 #include "registry/RegFileKit.h"
+#include "controls/TFlatSpeedButtonUnit.h"
 #include "support/Backups.h"
+#include "support/FakeClientWindow.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 #include "support/TestForm.h"
@@ -368,6 +370,16 @@ TEST_F(AllDlgTest, ValuesOfAWrongTypeAreReportedOnceAndNeverWritten)
         const TSettingRow& row = d.Model().Rows()[i];
         EXPECT_FALSE(row.readable) << c.value;
         EXPECT_FALSE(d.Binding().ControlOf(row.def.name)->Enabled()) << c.value;
+        // The pickers of a greyed path are greyed with it, and whatever the
+        // greyed edit gets never counts as a change.
+        EXPECT_EQ(d.btnRegBmp->Enabled(), i != 0) << c.value;
+        EXPECT_EQ(d.btnStandardBmp->Enabled(), i != 0) << c.value;
+        EXPECT_EQ(d.btnRegSound->Enabled(), i != 1) << c.value;
+        EXPECT_EQ(d.ImageSoundPlay->Enabled(), i != 1) << c.value;
+        if (i < 2) {
+            static_cast<TFlatEdit*>(d.Binding().ControlOf(row.def.name))->SetText("C:\\anders.wav");
+            EXPECT_FALSE(d.ApplyEnabled()) << c.value;
+        }
         // A second showing does not repeat the message.
         d.FormShow(&d);
         EXPECT_EQ(boxes.Boxes.size(), 1u);
@@ -445,6 +457,30 @@ TEST_F(AllDlgTest, FrameCloseButtonSitsAtTheRightEndOfTheTitleBar)
     RECT t;
     GetWindowRect(d.PanelTitle->Handle(), &t);
     EXPECT_EQ(r.right, t.right - 2);
+}
+
+TEST_F(AllDlgTest, AClientStartedMeanwhileStopsTheApplyAndTheChangesStayPending)
+{
+    TAllDlg& d = Open();
+    Flip(d.ChkAttachments);
+    const std::string before = Snapshot();
+    const std::vector<std::string> files = BackupFiles();
+    MessageBoxRecorder boxes;
+    {
+        zvtest::FakeClientWindow client;
+        d.OkBtn->Click();
+    }
+    EXPECT_EQ(d.ModalResult(), mrNone);
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].text.find("Outlook Express"), std::string::npos) << boxes.Boxes[0].text;
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_TRUE(NewBackups(files, "_Allgemein").empty());
+    EXPECT_TRUE(d.ApplyEnabled());
+    // Once the client is gone the same changes go through.
+    d.OkBtn->Click();
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, kOE, "BlockExeAttachments"), 1u);
+    for (const std::string& file : NewBackups(files, "_Allgemein"))
+        DeleteFileA(file.c_str());
 }
 
 } // namespace

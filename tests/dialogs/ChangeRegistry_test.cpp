@@ -397,6 +397,33 @@ TEST_F(IdentDlgTest, ChangingTheIdentityAsksAboutPendingChangesByListAndByKeys)
     }
 }
 
+TEST_F(IdentDlgTest, YesFollowedByAFailedSaveAsksOnceAndKeepsTheIdentity)
+{
+    AddIdentity(kA, "Anna");
+    AddIdentity(kB, "Bert");
+    // "Mail" cannot be made below a volatile key: that save fails.
+    HKEY key = nullptr;
+    const std::string base = Base(kA);
+    CreateKeyPath(HKEY_CURRENT_USER, base.substr(0, base.rfind('\\')));
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, base.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    TseparateDlg& d = Open(true);
+    Choose(0);
+    ASSERT_EQ(d.ShownIdentity(), 0);
+    Flip(d.chkBcc);
+    MessageBoxRecorder boxes(IDYES);
+    Choose(1);
+    // The question and the refusal, and nothing asked again.
+    ASSERT_EQ(boxes.Boxes.size(), 2u);
+    EXPECT_EQ(boxes.Boxes[0].text, kQuestion);
+    EXPECT_NE(boxes.Boxes[1].text.find("Blindcopy-Feld anzeigen"), std::string::npos);
+    EXPECT_EQ(d.ShownIdentity(), 0);
+    EXPECT_EQ(d.IdentChange->ItemIndex(), 0);
+    EXPECT_TRUE(d.PendingChanges());
+}
+
 TEST_F(IdentDlgTest, TwoIdentitiesWithOneNameAreTwoEntries)
 {
     AddIdentity(kA, "Familie");
@@ -545,29 +572,69 @@ TEST_F(NoticeListTest, BeyondTheFirst256NoticesNothingCanBeTicked)
     EXPECT_EQ(count, 300u);
 }
 
-TEST_F(NoticeListTest, ANoticeThatCannotBeDeletedIsListedAgainAndReported)
+// Names the ANSI calls cannot tell apart: one outside the code page and its
+// "?" twin, and one with a NUL and the name it ends in. A delete by the
+// wrong name would hit the twin.
+TEST_F(NoticeListTest, ExactlyTheTickedNoticeGoesAndOneThatCannotBeIsReported)
 {
     AddIdentity(kA, "Anna");
     SetDword(HKEY_CURRENT_USER, key, "Compact Now", 1);
-    // A name outside the code page: its ANSI form names no value.
-    const DWORD one = 1;
+    const std::vector<std::wstring> names = {L"Compact Now", L"\u041f\u0440\u0438\u0432\u0435\u0442",
+                                             L"??????", L"ab", std::wstring(L"ab\0cd", 5)};
     HKEY k = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_SET_VALUE, &k), ERROR_SUCCESS);
-    RegSetValueExW(k, L"Hinweis \u03a9", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    RegCloseKey(k);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &k), ERROR_SUCCESS);
+    // A name with a NUL can only be made through the native call.
+    using NtSetValueKeyFn = LONG(WINAPI*)(HANDLE, void*, ULONG, ULONG, const void*, ULONG);
+    struct Counted {
+        USHORT length, maximum;
+        const wchar_t* buffer;
+    };
+    const auto ntSet = reinterpret_cast<NtSetValueKeyFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtSetValueKey")));
+    ASSERT_NE(ntSet, nullptr);
+    const DWORD one = 1;
+    for (const std::wstring& name : names) {
+        Counted counted{USHORT(name.size() * 2), USHORT(name.size() * 2), name.data()};
+        ASSERT_EQ(ntSet(k, &counted, 0, REG_DWORD, &one, sizeof one), 0) << names.size();
+    }
+    // Every name as stored, in the list's order.
+    auto stored = [&] {
+        std::vector<std::wstring> all;
+        wchar_t buffer[64];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = 64;
+            if (RegEnumValueW(k, i, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                return all;
+            all.emplace_back(buffer, length);
+        }
+    };
+    const std::vector<std::wstring> before = stored();
+    ASSERT_EQ(before.size(), 5u);
     TseparateDlg& d = Open();
-    ASSERT_EQ(d.CBDialogs->Items().Count(), 2);
-    TickByMouse(0);
-    TickByMouse(1);
+    const std::vector<std::string>& shown = d.CBDialogs->Items().Strings();
+    ASSERT_EQ(shown.size(), 5u);
+    // The one outside the code page: a delete by its ANSI form would hit the twin.
+    const int lookAlike = static_cast<int>(std::find(before.begin(), before.end(), names[1]) - before.begin());
+    ASSERT_EQ(shown[static_cast<size_t>(lookAlike)], "??????");
+    const int nul = static_cast<int>(std::find(shown.begin(), shown.end(), "ab\\0cd (nicht entfernbar)") - shown.begin());
+    ASSERT_LT(lookAlike, 5);
+    ASSERT_LT(nul, 5);
+    TickByMouse(lookAlike);
+    TickByMouse(nul);
     MessageBoxRecorder boxes;
     d.OkBtn->Click();
     EXPECT_EQ(d.ModalResult(), mrNone);
     ASSERT_EQ(boxes.Boxes.size(), 1u);
-    EXPECT_NE(boxes.Boxes[0].text.find("Hinweis \"Hinweis "), std::string::npos) << boxes.Boxes[0].text;
-    EXPECT_EQ(boxes.Boxes[0].text.find("Compact Now"), std::string::npos);
-    EXPECT_FALSE(QueryValue(HKEY_CURRENT_USER, key, "Compact Now"));
-    EXPECT_EQ(d.CBDialogs->Items().Count(), 1);
-    EXPECT_EQ(d.lblDialogs->Caption(), "0");
+    EXPECT_NE(boxes.Boxes[0].text.find("Hinweis \"ab\\0cd\": der Name enthält ein NUL-Zeichen"), std::string::npos)
+        << boxes.Boxes[0].text;
+    // Exactly the ticked name went; its look-alike twin, "ab", the NUL name and
+    // the untouched notice stay.
+    std::vector<std::wstring> expected = before;
+    expected.erase(expected.begin() + lookAlike);
+    EXPECT_EQ(stored(), expected);
+    RegCloseKey(k);
+    EXPECT_EQ(d.CBDialogs->Items().Count(), 4);
+    EXPECT_EQ(d.lblDialogs->Caption(), "0000");
 }
 
 TEST_F(IdentDlgTest, ShowingImagesWarnsInPlainTextModeByMouseAndByKeyboard)
@@ -612,6 +679,19 @@ TEST_F(IdentDlgTest, ShowingImagesWarnsInPlainTextModeByMouseAndByKeyboard)
             EXPECT_EQ(d.chkImages->Checked(), 0) << what;
             EXPECT_EQ(boxes.Boxes.size(), c.warned ? 1u : 0u) << what;
         }
+    }
+    // A value of the wrong type is unknown: better asked once too often.
+    SetUp();
+    AddIdentity(kA, "Anna");
+    SetDword(HKEY_CURRENT_USER, Base(kA, "Trident\\Main"), "Display Inline Images", 0);
+    SetString(HKEY_CURRENT_USER, Base(kA), "Read in Plain Text only", "0");
+    {
+        MessageBoxRecorder boxes(IDNO);
+        TseparateDlg& d = Open();
+        d.chkImages->SetChecked(1);
+        ASSERT_EQ(boxes.Boxes.size(), 1u);
+        EXPECT_EQ(boxes.Boxes[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+        EXPECT_EQ(d.chkImages->Checked(), 0);
     }
     // Loading a checked box in plain-text mode asks nothing.
     SetUp();
