@@ -16,6 +16,7 @@
 #include "framework/Notebook.h"
 #include "framework/StdLabel.h"
 #include "dialogs/NoticeList.h"
+#include "dialogs/SettingGroups.h"
 #include "framework/Exceptions.h"
 #include "settings/IdentitySettings.h"
 
@@ -57,45 +58,74 @@ const Row kBody[] = {
 
 // Every setting: a group box around a white panel with its explanation and
 // its controls. Parents name the notebook's pages.
+// The frame of every setting, page by page.
+const TSettingGroup kGroups[] = {
+    {.page = "Programmstart", .id = "Splash", .top = 8, .height = 88, .caption = "Startbildschirm:",
+     .text = "Die Grafik, die beim Start von Outlook Express eingeblendet wird, können Sie hiermit aus- und "
+             "einschalten.",
+     .textHeight = 30},
+    {.page = "Programmstart", .id = "Start", .top = 104, .height = 140, .caption = "Startseite:",
+     .text = "Ändern Sie die HTML-Seite, die Ihnen beim Start angezeigt wird. Geben Sie eine lokale Datei oder eine "
+             "Internetseite an, z.B. können Sie sich die aktuellen Nachrichten einer News-Seite einblenden lassen, "
+             "während Sie Ihre E-Mails abrufen. Für eine leere Seite geben Sie about:blank an.",
+     .textHeight = 70},
+    {.page = "Sicherheit", .id = "Anzeigen", .top = 6, .height = 170, .caption = "Anzeigen:",
+     .text = "Beim Anzeigen einer E-Mail, auch in der Voransicht, werden standardmäßig die Inhalte gestartet. Sei es "
+             "die Anzeige eines Bildes, das Starten eines Sounds oder gar eines Videos. Bestimmen Sie selbst, welche "
+             "Elemente einer E-Mail automatisch angezeigt werden dürfen!",
+     .textHeight = 56},
+    {.page = "Sicherheit", .id = "Debugger", .top = 182, .height = 116, .caption = "Script Debugger:",
+     .text = "Normalerweise wird JavaScript in E-Mails automatisch ausgeführt, sobald die Nachricht angezeigt wird. "
+             "Nerven kann es kosten, wenn ein Fehler in dem JavaScript auftritt und sich der JavaScript Debugger "
+             "einschaltet. Eigentlich benötigen Sie ihn gar nicht.",
+     .textHeight = 56},
+    {.page = "Layout", .id = "Titel", .top = 6, .height = 80, .caption = "Titelleiste:",
+     .text = "Ändern Sie die Beschriftung der Titelleiste von Microsoft® Outlook Express.",
+     .textHeight = 17},
+    {.page = "Layout", .id = "Leisten", .top = 92, .height = 98, .caption = "Leisten einblenden:",
+     .text = nullptr,
+     .textHeight = 0},
+    {.page = "Layout", .id = "Zusatz", .top = 196, .height = 100, .caption = "Zusatzleiste:",
+     .text = "Lassen Sie sich Web-Seiten, wie Newsticker, Börsennachrichten, usw. im bisher versteckten "
+             "Info-Bereich von Outlook Express anzeigen.",
+     .textHeight = 30},
+    {.page = "E-Mail", .id = "Bcc", .top = 6, .height = 96, .caption = "Blindkopie:",
+     .text = "Soll eine Mail als Kopie versendet werden, deren Empfänger nicht sichtbar sein soll, erreichen Sie dies "
+             "über das Blindcopy-Feld (Bcc). Standardmäßig ist dieses Feld beim Erstellen einer Mail ausgeblendet.",
+     .textHeight = 42},
+    {.page = "E-Mail", .id = "Kopf", .top = 106, .height = 96, .caption = "Kopfzeilen:",
+     .text = "Mit jeder E-Mail werden Header-Daten (Kopfzeilen) versendet. In Outlook Express können Sie sich beim "
+             "Lesen einer Mail diese Kopfzeilen mit wichtigen Informationen über den Absender anzeigen lassen.",
+     .textHeight = 42},
+    {.page = "E-Mail", .id = "Links", .top = 206, .height = 88, .caption = "Hyperlinks:",
+     .text = "Sollen Hyperlinks beim Ausführen umrandet werden? Soll die komplette Adresse beim Überfahren mit der "
+             "Maus in der Statusleiste angezeigt werden?",
+     .textHeight = 30},
+    {.page = "Sound", .id = "Signal", .top = 8, .height = 110, .caption = "Signalton:",
+     .text = "Lassen Sie sich den E-Mail-Eingang mit einem Signalton akustisch signalisieren.",
+     .textHeight = 17},
+    {.page = "Attachments", .id = "Anhang", .top = 8, .height = 140, .caption = "E-Mail-Anhänge sichtbar machen::",
+     .text = "Mit der Installation des Service Pack 2 vom Internet Explorer 6.0 werden in Outlook Express die "
+             "E-Mail-Anhänge beim Aufruf von E-Mails vermeintlich \"entfernt\". Hiermit können Sie die Anhänge "
+             "wieder auswählbar machen.\r\n\r\nDie Funktion wird nur umgesetzt, wenn in den allgemeinen "
+             "Einstellungen die Option \"Blockierte E-Mail-Anhänge\" nicht aktiviert wurde.",
+     .textHeight = 84},
+    {.page = "Dialoge", .id = "Dialoge", .top = 6, .height = 292, .caption = "Hinweisdialoge",
+     .text = "Nachfolgend aufgelistete Hinweise haben Sie mit \"Diese Meldung nicht wieder anzeigen\" in Outlook "
+             "Express ausgeblendet. Geben Sie an, welche Hinweise wieder eingeblendet werden sollen:",
+     .textHeight = 42},
+};
+
+// The settings' own controls and the second explanations, inside the groups' panels.
 const Row kPages[] = {
-    // Programmstart
-    {.create = New<TFlatGroupBox>, .name = "grpSplash", .parent = "Programmstart", .left = 8, .top = 8, .width = 459,
-     .height = 88, .caption = "Startbildschirm:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlSplash", .parent = "grpSplash", .left = 8, .top = 18, .width = 443,
-     .height = 62, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblSplash", .parent = "pnlSplash", .left = 8, .top = 6, .width = 427, .height = 30,
-     .caption = "Die Grafik, die beim Start von Outlook Express eingeblendet wird, können Sie hiermit aus- und "
-                "einschalten.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkSplashScreen>, .name = "chkSplashScreen", .parent = "pnlSplash", .left = 8, .top = 38,
      .width = 427, .height = 17, .caption = "Startbildschirm (Splash Screen) ausschalten",
      .onClick = &D::ChkSymbolleisteClick},
-    {.create = New<TFlatGroupBox>, .name = "grpStart", .parent = "Programmstart", .left = 8, .top = 104, .width = 459,
-     .height = 140, .caption = "Startseite:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlStart", .parent = "grpStart", .left = 8, .top = 18, .width = 443,
-     .height = 114, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblStart", .parent = "pnlStart", .left = 8, .top = 6, .width = 427, .height = 70,
-     .caption = "Ändern Sie die HTML-Seite, die Ihnen beim Start angezeigt wird. Geben Sie eine lokale Datei oder eine "
-                "Internetseite an, z.B. können Sie sich die aktuellen Nachrichten einer News-Seite einblenden lassen, "
-                "während Sie Ihre E-Mails abrufen. Für eine leere Seite geben Sie about:blank an.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::edFrontpagePath>, .name = "edFrontpagePath", .parent = "pnlStart", .left = 8, .top = 84,
      .width = 404, .height = 19, .flags = lfTabStop, .onChange = &D::ChkSymbolleisteClick},
     {.create = Ctl<&D::btnRegFrontpagepath>, .name = "btnRegFrontpagepath", .parent = "pnlStart", .left = 414,
      .top = 84, .width = 21, .height = 19, .hint = "Lokale Webseite auswählen", .style = PickerStyle,
      .onClick = &D::btnRegFrontpagepathClick},
-
-    // Sicherheit
-    {.create = New<TFlatGroupBox>, .name = "grpAnzeigen", .parent = "Sicherheit", .left = 8, .top = 6, .width = 459,
-     .height = 170, .caption = "Anzeigen:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlAnzeigen", .parent = "grpAnzeigen", .left = 8, .top = 18, .width = 443,
-     .height = 144, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblAnzeigen", .parent = "pnlAnzeigen", .left = 8, .top = 6, .width = 427,
-     .height = 56,
-     .caption = "Beim Anzeigen einer E-Mail, auch in der Voransicht, werden standardmäßig die Inhalte gestartet. Sei es "
-                "die Anzeige eines Bildes, das Starten eines Sounds oder gar eines Videos. Bestimmen Sie selbst, welche "
-                "Elemente einer E-Mail automatisch angezeigt werden dürfen!",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkImages>, .name = "chkImages", .parent = "pnlAnzeigen", .left = 8, .top = 66, .width = 210,
      .height = 17, .caption = "Bilder automatisch anzeigen", .onClick = &D::chkImagesClick},
     {.create = Ctl<&D::chkSounds>, .name = "chkSounds", .parent = "pnlAnzeigen", .left = 224, .top = 66, .width = 211,
@@ -109,32 +139,10 @@ const Row kPages[] = {
      .caption = "Beim Abschalten der Funktionen sind die Elemente der E-Mail trotzdem noch als Anhang vorhanden. Diese "
                 "müssen dann jedoch von Hand gestartet werden.",
      .style = ExplainStyle},
-    {.create = New<TFlatGroupBox>, .name = "grpDebugger", .parent = "Sicherheit", .left = 8, .top = 182, .width = 459,
-     .height = 116, .caption = "Script Debugger:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlDebugger", .parent = "grpDebugger", .left = 8, .top = 18, .width = 443,
-     .height = 90, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblDebugger", .parent = "pnlDebugger", .left = 8, .top = 6, .width = 427,
-     .height = 56,
-     .caption = "Normalerweise wird JavaScript in E-Mails automatisch ausgeführt, sobald die Nachricht angezeigt wird. "
-                "Nerven kann es kosten, wenn ein Fehler in dem JavaScript auftritt und sich der JavaScript Debugger "
-                "einschaltet. Eigentlich benötigen Sie ihn gar nicht.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkScriptDebugger>, .name = "chkScriptDebugger", .parent = "pnlDebugger", .left = 8, .top = 66,
      .width = 427, .height = 17, .caption = "Script Debugger ausschalten", .onClick = &D::ChkSymbolleisteClick},
-
-    // Layout
-    {.create = New<TFlatGroupBox>, .name = "grpTitel", .parent = "Layout", .left = 8, .top = 6, .width = 459,
-     .height = 80, .caption = "Titelleiste:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlTitel", .parent = "grpTitel", .left = 8, .top = 18, .width = 443,
-     .height = 54, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblTitel", .parent = "pnlTitel", .left = 8, .top = 6, .width = 427, .height = 17,
-     .caption = "Ändern Sie die Beschriftung der Titelleiste von Microsoft® Outlook Express.", .style = ExplainStyle},
     {.create = Ctl<&D::EdWindowTitle>, .name = "EdWindowTitle", .parent = "pnlTitel", .left = 8, .top = 28,
      .width = 427, .height = 19, .flags = lfTabStop, .onChange = &D::ChkSymbolleisteClick},
-    {.create = New<TFlatGroupBox>, .name = "grpLeisten", .parent = "Layout", .left = 8, .top = 92, .width = 459,
-     .height = 98, .caption = "Leisten einblenden:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlLeisten", .parent = "grpLeisten", .left = 8, .top = 18, .width = 443,
-     .height = 72, .style = WhitePanelStyle},
     {.create = Ctl<&D::ChkKontakte>, .name = "ChkKontakte", .parent = "pnlLeisten", .left = 8, .top = 8, .width = 140,
      .height = 17, .caption = "Kontakte", .onClick = &D::ChkSymbolleisteClick},
     {.create = Ctl<&D::ChkOutlookleiste>, .name = "ChkOutlookleiste", .parent = "pnlLeisten", .left = 152, .top = 8,
@@ -149,61 +157,18 @@ const Row kPages[] = {
      .width = 140, .height = 17, .caption = "Ordnerliste (rechts)", .onClick = &D::ChkSymbolleisteClick},
     {.create = Ctl<&D::ChkSymbolleiste>, .name = "ChkSymbolleiste", .parent = "pnlLeisten", .left = 152, .top = 48,
      .width = 140, .height = 17, .caption = "Symbolleiste", .onClick = &D::ChkSymbolleisteClick},
-    {.create = New<TFlatGroupBox>, .name = "grpZusatz", .parent = "Layout", .left = 8, .top = 196, .width = 459,
-     .height = 100, .caption = "Zusatzleiste:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlZusatz", .parent = "grpZusatz", .left = 8, .top = 18, .width = 443,
-     .height = 74, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblZusatz", .parent = "pnlZusatz", .left = 8, .top = 6, .width = 427, .height = 30,
-     .caption = "Lassen Sie sich Web-Seiten, wie Newsticker, Börsennachrichten, usw. im bisher versteckten "
-                "Info-Bereich von Outlook Express anzeigen.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::ChkInfoBereich>, .name = "ChkInfoBereich", .parent = "pnlZusatz", .left = 8, .top = 46,
      .width = 17, .height = 17, .onClick = &D::ChkInfoBereichClick},
     {.create = Ctl<&D::EdInfoBereich>, .name = "EdInfoBereich", .parent = "pnlZusatz", .left = 28, .top = 45,
      .width = 407, .height = 19, .flags = lfTabStop, .onChange = &D::ChkSymbolleisteClick},
-
-    // E-Mail
-    {.create = New<TFlatGroupBox>, .name = "grpBcc", .parent = "E-Mail", .left = 8, .top = 6, .width = 459,
-     .height = 96, .caption = "Blindkopie:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlBcc", .parent = "grpBcc", .left = 8, .top = 18, .width = 443, .height = 70,
-     .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblBcc", .parent = "pnlBcc", .left = 8, .top = 6, .width = 427, .height = 42,
-     .caption = "Soll eine Mail als Kopie versendet werden, deren Empfänger nicht sichtbar sein soll, erreichen Sie dies "
-                "über das Blindcopy-Feld (Bcc). Standardmäßig ist dieses Feld beim Erstellen einer Mail ausgeblendet.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkBcc>, .name = "chkBcc", .parent = "pnlBcc", .left = 8, .top = 48, .width = 427, .height = 17,
      .caption = "Blindcopy-Feld anzeigen", .onClick = &D::ChkSymbolleisteClick},
-    {.create = New<TFlatGroupBox>, .name = "grpKopf", .parent = "E-Mail", .left = 8, .top = 106, .width = 459,
-     .height = 96, .caption = "Kopfzeilen:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlKopf", .parent = "grpKopf", .left = 8, .top = 18, .width = 443, .height = 70,
-     .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblKopf", .parent = "pnlKopf", .left = 8, .top = 6, .width = 427, .height = 42,
-     .caption = "Mit jeder E-Mail werden Header-Daten (Kopfzeilen) versendet. In Outlook Express können Sie sich beim "
-                "Lesen einer Mail diese Kopfzeilen mit wichtigen Informationen über den Absender anzeigen lassen.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkMoreHeader>, .name = "chkMoreHeader", .parent = "pnlKopf", .left = 8, .top = 48,
      .width = 427, .height = 17, .caption = "Kopfzeilen anzeigen", .onClick = &D::ChkSymbolleisteClick},
-    {.create = New<TFlatGroupBox>, .name = "grpLinks", .parent = "E-Mail", .left = 8, .top = 206, .width = 459,
-     .height = 88, .caption = "Hyperlinks:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlLinks", .parent = "grpLinks", .left = 8, .top = 18, .width = 443,
-     .height = 62, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblLinks", .parent = "pnlLinks", .left = 8, .top = 6, .width = 427, .height = 30,
-     .caption = "Sollen Hyperlinks beim Ausführen umrandet werden? Soll die komplette Adresse beim Überfahren mit der "
-                "Maus in der Statusleiste angezeigt werden?",
-     .style = ExplainStyle},
     {.create = Ctl<&D::chkURLUnderlined>, .name = "chkURLUnderlined", .parent = "pnlLinks", .left = 8, .top = 38,
      .width = 210, .height = 17, .caption = "Hyperlinks umranden", .onClick = &D::ChkSymbolleisteClick},
     {.create = Ctl<&D::chkURLFull>, .name = "chkURLFull", .parent = "pnlLinks", .left = 224, .top = 38, .width = 211,
      .height = 17, .caption = "Komplette Adresse anzeigen", .onClick = &D::ChkSymbolleisteClick},
-
-    // Sound
-    {.create = New<TFlatGroupBox>, .name = "grpSignal", .parent = "Sound", .left = 8, .top = 8, .width = 459,
-     .height = 110, .caption = "Signalton:", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlSignal", .parent = "grpSignal", .left = 8, .top = 18, .width = 443,
-     .height = 84, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblSignal", .parent = "pnlSignal", .left = 8, .top = 6, .width = 427, .height = 17,
-     .caption = "Lassen Sie sich den E-Mail-Eingang mit einem Signalton akustisch signalisieren.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::ChkSound>, .name = "ChkSound", .parent = "pnlSignal", .left = 8, .top = 26, .width = 427,
      .height = 17, .caption = "Signalton einschalten", .onClick = &D::ChkSymbolleisteClick},
     {.create = New<TLabel>, .name = "lblSignal2", .parent = "pnlSignal", .left = 8, .top = 50, .width = 427,
@@ -211,33 +176,9 @@ const Row kPages[] = {
      .caption = "Welcher Signalton beim Empfang einer E-Mail abgespielt werden soll, geben Sie in den allgemeinen "
                 "Einstellungen für alle Identitäten an.",
      .style = ExplainStyle},
-
-    // Anhänge
-    {.create = New<TFlatGroupBox>, .name = "grpAnhang", .parent = "Attachments", .left = 8, .top = 8, .width = 459,
-     .height = 140, .caption = "E-Mail-Anhänge sichtbar machen::", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlAnhang", .parent = "grpAnhang", .left = 8, .top = 18, .width = 443,
-     .height = 114, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblAnhang", .parent = "pnlAnhang", .left = 8, .top = 6, .width = 427,
-     .height = 84,
-     .caption = "Mit der Installation des Service Pack 2 vom Internet Explorer 6.0 werden in Outlook Express die "
-                "E-Mail-Anhänge beim Aufruf von E-Mails vermeintlich \"entfernt\". Hiermit können Sie die Anhänge "
-                "wieder auswählbar machen.\r\n\r\nDie Funktion wird nur umgesetzt, wenn in den allgemeinen "
-                "Einstellungen die Option \"Blockierte E-Mail-Anhänge\" nicht aktiviert wurde.",
-     .style = ExplainStyle},
     {.create = Ctl<&D::ChkSafeAttachments>, .name = "ChkSafeAttachments", .parent = "pnlAnhang", .left = 8,
      .top = 90, .width = 427, .height = 17, .caption = "E-Mail-Anhänge auswählbar machen",
      .onClick = &D::ChkSymbolleisteClick},
-
-    // Dialoge
-    {.create = New<TFlatGroupBox>, .name = "grpDialoge", .parent = "Dialoge", .left = 8, .top = 6, .width = 459,
-     .height = 292, .caption = "Hinweisdialoge", .style = GroupStyle},
-    {.create = New<TFlatPanel>, .name = "pnlDialoge", .parent = "grpDialoge", .left = 8, .top = 18, .width = 443,
-     .height = 266, .style = WhitePanelStyle},
-    {.create = New<TLabel>, .name = "lblDialogeText", .parent = "pnlDialoge", .left = 8, .top = 6, .width = 427,
-     .height = 42,
-     .caption = "Nachfolgend aufgelistete Hinweise haben Sie mit \"Diese Meldung nicht wieder anzeigen\" in Outlook "
-                "Express ausgeblendet. Geben Sie an, welche Hinweise wieder eingeblendet werden sollen:",
-     .style = ExplainStyle},
     {.create = Ctl<&D::CBDialogs>, .name = "CBDialogs", .parent = "pnlDialoge", .left = 8, .top = 52, .width = 427,
      .height = 182, .flags = lfTabStop, .style = ListStyle},
     {.create = New<TLabel>, .name = "lblDialogeLeer", .parent = "pnlDialoge", .left = 8, .top = 242, .width = 427,
@@ -289,6 +230,7 @@ TseparateDlg::TseparateDlg(TComponent* owner)
     BindTabPages(*flTab, *nb,
                  {{"Programmstart", "Programmstart"}, {"Sicherheit", "Sicherheit"}, {"Layout", "Layout"},
                   {"E-Mail", "E-Mail"}, {"Sound", "Sound"}, {"Anhänge", "Attachments"}, {"Dialoge", "Dialoge"}});
+    AddSettingGroups(build, kGroups);
     build.Add(kPages);
     build.Finish();
     SetActiveControl(IdentChange);
