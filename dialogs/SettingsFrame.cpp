@@ -8,6 +8,9 @@
 #include "framework/DragMove.h"
 #include "framework/StdPanel.h"
 #include "app/ClientGuards.h"
+#include "settings/ApplyRun.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -180,25 +183,22 @@ bool TSettingsDlg::ApplyChanges()
 {
     for (TSettingBinding* binding : FBindings)
         binding->Take();
-    if (!HasChange())
+    const std::vector<TApplyPart*> parts = ApplyParts();
+    if (std::none_of(parts.begin(), parts.end(), [](const TApplyPart* p) { return p->HasChange(); }))
         return true;
     // The client may have been started since the dialog opened; it would
     // write its own values back when it closes.
     if (ClientWindowRunning())
         return false;
-    TBackupPlan plan;
-    for (const TApplyPart* part : FParts)
-        if (part->HasChange())
-            part->PlanBackup(plan);
-    if (!BackUp(plan, BackupLabel()))
+    const TApplyOutcome outcome = RunApply(parts, BackupLabel());
+    if (outcome.status == TApplyOutcome::BackupFailed) {
+        ReportBackupFailed(outcome.backupError);
         return false;
-    std::vector<TRefusedWrite> refused;
-    for (TApplyPart* part : FParts)
-        if (part->HasChange())
-            part->Apply(refused);
+    }
+    Applied();
     UpdateApply();
-    ReportRefused(refused);
-    return refused.empty();
+    ReportRefused(outcome.refused);
+    return outcome.refused.empty();
 }
 
 bool TSettingsDlg::ApplyEnabled() const
@@ -259,14 +259,10 @@ void TSettingsDlg::ReportRefused(const std::vector<TRefusedWrite>& refused)
     ShowMsg(text, "", mkError, btOK);
 }
 
-bool TSettingsDlg::BackUp(const TBackupPlan& plan, const std::string& label)
+void TSettingsDlg::ReportBackupFailed(const std::string& error)
 {
-    const TBackupResult result = WriteBackup(plan, label);
-    if (result.Status != TBackupStatus::Failed)
-        return true;
     ShowMsg("Vor dem Speichern legt Zorvane eine Sicherung der bisherigen Einstellungen an. Diese Sicherung "
             "konnte nicht geschrieben werden:\r\n\r\n" +
-                result.Error + "\r\n\r\nEs wurde nichts geändert.",
+                error + "\r\n\r\nEs wurde nichts geändert.",
             "", mkError, btOK);
-    return false;
 }

@@ -79,10 +79,13 @@ protected:
     void ReportUnreadable(const std::vector<std::string>& problems);
     // Reports writes the registry refused, in one message.
     void ReportRefused(const std::vector<TRefusedWrite>& refused);
-    // Writes the backup of what an apply is about to change. False (after
-    // telling the user) when it could not be written: then nothing may be
-    // written at all. An empty plan writes no file and is no failure.
-    bool BackUp(const TBackupPlan& plan, const std::string& label);
+    // Says that the backup could not be written, and so nothing was changed.
+    void ReportBackupFailed(const std::string& error);
+    // The parts the next apply writes; by default those attached.
+    virtual std::vector<TApplyPart*> ApplyParts() { return FParts; }
+    // Runs after an apply wrote (some refusals aside), before "Übernehmen"
+    // is updated.
+    virtual void Applied() {}
     // "Übernehmen" follows the model.
     void UpdateApply();
 

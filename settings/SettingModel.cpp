@@ -117,6 +117,40 @@ std::string TSettingModel::ReadState(TSettingRow& row) const
     return std::to_string(NumberFor(def, ReadRegInteger(def.root, path, def.value)));
 }
 
+std::string TSettingRow::Shown(const std::string& someState) const
+{
+    if (def.IsText())
+        return someState.empty() ? "(leer)" : someState;
+    return someState != "0" ? "an" : "aus";
+}
+
+bool TSettingModel::Give(std::string_view name, const std::string& state)
+{
+    for (TSettingRow& row : FRows) {
+        if (name != row.def.name)
+            continue;
+        if (!row.readable)
+            return true;
+        if (row.def.IsText())
+            row.state = state;
+        else if ((state != "0") != (row.loaded != "0"))
+            row.state = state != "0" ? "1" : "0";
+        else
+            row.state = row.loaded;
+        return true;
+    }
+    return false;
+}
+
+std::vector<TSettingChange> TSettingModel::Changes(const std::string& scope) const
+{
+    std::vector<TSettingChange> changes;
+    for (const TSettingRow& row : FRows)
+        if (row.Changed())
+            changes.push_back({scope, row.def.title, row.Shown(row.loaded), row.Shown(row.state)});
+    return changes;
+}
+
 bool TSettingModel::HasChange() const
 {
     for (const TSettingRow& row : FRows)

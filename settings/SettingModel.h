@@ -32,6 +32,15 @@ public:
     virtual void Apply(std::vector<TRefusedWrite>& refused) = 0;
 };
 
+// One setting an apply would change, for previews: where, what, and its
+// state before and after in the words the user sees.
+struct TSettingChange {
+    std::string scope;    // "Allgemeine Einstellungen", "Identität Anna"
+    std::string title;
+    std::string before;
+    std::string after;
+};
+
 struct TSettingRow {
     TSettingDef def;
     // States are texts: a check box's number ("0", "1", "255" ...) or the text.
@@ -53,6 +62,8 @@ struct TSettingRow {
 
     bool Changed() const { return readable && state != loaded; }
     bool Checked() const { return !def.IsText() && state != "0"; }
+    // A state as the user reads it: "an" or "aus" for a check box.
+    std::string Shown(const std::string& someState) const;
 };
 
 class TSettingModel : public TApplyPart {
@@ -80,6 +91,14 @@ public:
     // its loaded state. Every refusal is collected, also an error raised by
     // one row: the rows after it are still written.
     void Apply(std::vector<TRefusedWrite>& refused) override;
+
+    // Gives the row of that name a state from outside (a profile, another
+    // identity). A check box counts by whether it is set: "1" leaves a box
+    // that shows 255 as it is. An unreadable row takes nothing; false when
+    // the name is unknown.
+    bool Give(std::string_view name, const std::string& state);
+    // The changed rows, for a preview.
+    std::vector<TSettingChange> Changes(const std::string& scope) const;
 
     static std::string KeyPath(const std::string& base, const char* key);
     // How messages name where a row lives: "HKEY_...\path, Wert "name"".
