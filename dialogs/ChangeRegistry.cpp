@@ -18,6 +18,7 @@
 #include "dialogs/NoticeList.h"
 #include "dialogs/SettingGroups.h"
 #include "framework/Exceptions.h"
+#include "settings/IdentitiesApply.h"
 #include "settings/IdentitySettings.h"
 
 #include <algorithm>
@@ -44,13 +45,16 @@ void ListStyle(TControl& c)
 // The body above and around the tabs.
 const Row kBody[] = {
     {.create = Ctl<&D::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = "Panel3", .left = 8, .top = 6, .width = 481,
-     .height = 46, .caption = "Identität auswählen:", .style = GroupStyle},
+     .height = 66, .caption = "Identität auswählen:", .style = GroupStyle},
     {.create = Ctl<&D::IdentChange>, .name = "IdentChange", .parent = "FlatGroupBox1", .left = 8, .top = 18,
      .width = 465, .height = 21, .color = clWhite, .flags = lfTabStop, .onChange = &D::IdentChangeChange},
-    {.create = Ctl<&D::Label5>, .name = "Label5", .parent = "Panel3", .left = 8, .top = 190, .width = 481, .height = 22,
+    {.create = Ctl<&D::chkAllIdentities>, .name = "chkAllIdentities", .parent = "FlatGroupBox1", .left = 8, .top = 44,
+     .width = 465, .height = 17, .caption = "Änderungen für alle Identitäten übernehmen",
+     .hint = "OK und Übernehmen schreiben die geänderten Einstellungen in jede Identität"},
+    {.create = Ctl<&D::Label5>, .name = "Label5", .parent = "Panel3", .left = 8, .top = 210, .width = 481, .height = 22,
      .caption = "Wählen Sie eine Identität aus!", .font = {.size = 11, .style = fsBold, .color = clRed},
      .style = CentredLabelStyle},
-    {.create = Ctl<&D::flTab>, .name = "flTab", .parent = "Panel3", .left = 8, .top = 58, .width = 481, .height = 334,
+    {.create = Ctl<&D::flTab>, .name = "flTab", .parent = "Panel3", .left = 8, .top = 78, .width = 481, .height = 334,
      .flags = lfHidden | lfTabStop, .style = TabStripStyle},
     {.create = Ctl<&D::nb>, .name = "nb", .parent = "flTab", .left = 0, .top = 0, .width = 479, .height = 306,
      .color = kGroupColor, .align = alClient},
@@ -187,6 +191,18 @@ const Row kPages[] = {
      .height = 13, .flags = lfHidden},
 };
 
+// Beside "OK", "Abbrechen" and "Übernehmen".
+const Row kProfileButtons[] = {
+    {.create = Ctl<&D::btnProfileSave>, .name = "btnProfileSave", .parent = "Panel2", .left = 302, .top = 17,
+     .width = 89, .height = 25, .caption = "Profil speichern…",
+     .hint = "Die allgemeinen Einstellungen und die dieser Identität in einer Datei speichern", .color = 15395040,
+     .anchors = akLeft | akBottom, .flags = lfTabStop, .style = RowButtonStyle, .onClick = &D::btnProfileSaveClick},
+    {.create = Ctl<&D::btnProfileLoad>, .name = "btnProfileLoad", .parent = "Panel2", .left = 400, .top = 17,
+     .width = 89, .height = 25, .caption = "Profil laden…",
+     .hint = "Einstellungen aus einer Profildatei übernehmen", .color = 15395040, .anchors = akLeft | akBottom,
+     .flags = lfTabStop, .style = RowButtonStyle, .onClick = &D::btnProfileLoadClick},
+};
+
 // Each setting's row in the model and its control.
 const TBindRow<D> kBindings[] = {
     {"Titelleiste", nullptr, &D::EdWindowTitle},
@@ -218,7 +234,7 @@ const TBindRow<D> kBindings[] = {
 
 TseparateDlg::TseparateDlg(TComponent* owner)
     : TSettingsDlg(owner, {"Identitäten-abhängiges Anpassen von Microsoft® Outlook Express",
-                           " Zorvane - Identitäten-abhängige Einstellungen", 497, 468, true}),
+                           " Zorvane - Identitäten-abhängige Einstellungen", 497, 488, true}),
       FModel(IdentitySettings())
 {
     SetName("separateDlg");
@@ -232,6 +248,7 @@ TseparateDlg::TseparateDlg(TComponent* owner)
                   {"E-Mail", "E-Mail"}, {"Sound", "Sound"}, {"Anhänge", "Attachments"}, {"Dialoge", "Dialoge"}});
     AddSettingGroups(build, kGroups);
     build.Add(kPages);
+    build.Add(kProfileButtons);
     build.Finish();
     SetActiveControl(IdentChange);
 
@@ -242,6 +259,7 @@ TseparateDlg::TseparateDlg(TComponent* owner)
 
     BindRows(FBinding, *this, kBindings);
     FBinding.Companions("Startseite", {btnRegFrontpagepath});
+    FBinding.NotASetting(chkAllIdentities);
     FNotices = std::make_unique<TNoticeList>(*CBDialogs, *lblDialogs);
     Attach(FBinding);
     Attach(*FNotices);
@@ -261,7 +279,41 @@ std::string TseparateDlg::DialogsKey(const TIdentityInfo& identity)
 
 std::string TseparateDlg::BackupLabel() const
 {
+    if (ForAllIdentities())
+        return "Identitaeten_alle";
     return "Identitaet_" + FIdentities[static_cast<size_t>(FShown)].UserName;
+}
+
+bool TseparateDlg::ForAllIdentities() const
+{
+    return chkAllIdentities->Checked() != 0;
+}
+
+std::vector<TApplyPart*> TseparateDlg::ApplyParts()
+{
+    if (!ForAllIdentities())
+        return TSettingsDlg::ApplyParts();
+    // What the user changed on display, for every identity; an identity that
+    // holds it already writes nothing. The notices stay this identity's.
+    TNamedStates states;
+    for (const TSettingRow& row : FModel.Rows())
+        if (row.Changed())
+            states.emplace_back(row.def.name, row.state);
+    FAllIdentities = std::make_unique<TIdentitiesApply>(FIdentities, std::move(states));
+    ReportUnreadable(FAllIdentities->Load());
+    return {FAllIdentities.get(), FNotices.get()};
+}
+
+void TseparateDlg::Applied()
+{
+    // The identity on display was written through its own copy: read it
+    // again, so that what shows is what is stored.
+    if (FAllIdentities) {
+        FAllIdentities.reset();
+        FModel.Load(BaseKey(FIdentities[static_cast<size_t>(FShown)]));
+        FBinding.Show();
+        ApplyInfoRule();
+    }
 }
 
 std::vector<std::string> TseparateDlg::Load()

@@ -7,6 +7,7 @@
 #include "registry/IdentityCatalog.h"
 #include "settings/SettingModel.h"
 
+#include <functional>
 #include <memory>
 
 #include <string>
@@ -22,6 +23,8 @@ class TFlatSpeedButton;
 class TFlatTabControl;
 class TNotebook;
 class TNoticeList;
+class TIdentitiesApply;
+class TFlatButton;
 
 class TseparateDlg : public TSettingsDlg {
 public:
@@ -31,6 +34,7 @@ public:
     TIdentityCatalog* OE = nullptr;
     TFlatGroupBox* FlatGroupBox1 = nullptr;
     TFlatComboBox* IdentChange = nullptr;
+    TFlatCheckBox* chkAllIdentities = nullptr;
     TLabel* Label5 = nullptr;
     TFlatTabControl* flTab = nullptr;
     TNotebook* nb = nullptr;
@@ -61,6 +65,8 @@ public:
     TFlatCheckBox* ChkSafeAttachments = nullptr;
     TFlatCheckListBox* CBDialogs = nullptr;
     TLabel* lblDialogs = nullptr;   // invisible: holds the mark pattern
+    TFlatButton* btnProfileSave = nullptr;
+    TFlatButton* btnProfileLoad = nullptr;
 
     void IdentChangeDropDown(TObject* sender);
     void IdentChangeCloseUp(TObject* sender);
@@ -70,9 +76,14 @@ public:
     void chkImagesClick(TObject* sender);
     void btnRegFrontpagepathClick(TObject* sender);
     void CBDialogsClickCheck(TObject* sender);
+    void btnProfileSaveClick(TObject* sender);
+    void btnProfileLoadClick(TObject* sender);
 
     // "1" for each ticked notice, "0" for each other, in entry order.
     std::string MarkPattern() const;
+
+    // Shows the preview of a profile; tests answer it without a modal loop.
+    std::function<int(TForm& preview)> ShowPreview = [](TForm& preview) { return preview.ShowModal(); };
 
     TSettingModel& Model() { return FModel; }
     TSettingBinding& Binding() { return FBinding; }
@@ -89,6 +100,9 @@ protected:
     bool ApplySettings() override;
     std::string BackupLabel() const override;
     std::vector<std::string> Load() override;
+    // With "alle Identitäten" ticked: the changed rows go to every identity.
+    std::vector<TApplyPart*> ApplyParts() override;
+    void Applied() override;
 
 private:
     // What the user answered at this opening of the identity list.
@@ -98,10 +112,15 @@ private:
     bool AskToSave() const;
     void ApplyInfoRule();
     bool PlainTextOnly() const;
+    bool ForAllIdentities() const;
+    // Pending changes are saved or dropped as the user answers; false when
+    // they are still pending.
+    bool SettlePending();
 
     TSettingModel FModel;
     TSettingBinding FBinding{FModel};
     std::unique_ptr<TNoticeList> FNotices;
+    std::unique_ptr<TIdentitiesApply> FAllIdentities;
     std::vector<TIdentityInfo> FIdentities;
     int FShown = -1;
     TAnswer FAnswer = TAnswer::None;

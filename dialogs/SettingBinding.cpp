@@ -96,7 +96,7 @@ std::vector<std::string> TSettingBinding::Problems(const TComponent& form) const
     }
     for (const TComponent* c : form.Components()) {
         const bool setting = dynamic_cast<const TFlatCheckBox*>(c) || dynamic_cast<const TCustomFlatEdit*>(c);
-        if (!setting)
+        if (!setting || std::find(FNotSettings.begin(), FNotSettings.end(), c) != FNotSettings.end())
             continue;
         const auto count = std::count_if(FBound.begin(), FBound.end(),
                                          [&](const TBound& b) { return static_cast<const TComponent*>(b.Control()) == c; });

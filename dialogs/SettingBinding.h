@@ -40,6 +40,10 @@ public:
     // Controls to model: every readable row takes its control's state.
     void Take();
 
+    // A check box or edit of the form that is no setting (an option of the
+    // dialog itself): Problems passes over it.
+    void NotASetting(TControl* control) { FNotSettings.push_back(control); }
+
     // Enables a bound control or a companion, unless its row could not be
     // read: what cannot be written must not be changed either.
     void Enable(TControl* control, bool enabled) const;
@@ -64,6 +68,7 @@ private:
 
     TSettingModel& FModel;
     std::vector<TBound> FBound;
+    std::vector<TControl*> FNotSettings;
     bool FShowing = false;
 };
 

@@ -41,14 +41,6 @@ void CloseStyle(TControl& c)
     button.SetSpacing(0);
 }
 
-void RowButtonStyle(TControl& c)
-{
-    auto& button = static_cast<TFlatButton&>(c);
-    button.SetColorFocused(kBodyColor);
-    button.SetColorDown(clWhite);
-    button.SetColorBorder(clBlack);
-    button.SetColorHighLight(clBlack);
-}
 
 void OkStyle(TControl& c)
 {
@@ -63,6 +55,15 @@ void CancelStyle(TControl& c)
 }
 
 } // namespace
+
+void RowButtonStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatButton&>(c);
+    button.SetColorFocused(kBodyColor);
+    button.SetColorDown(clWhite);
+    button.SetColorBorder(clBlack);
+    button.SetColorHighLight(clBlack);
+}
 
 TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameLook& look) : TForm(owner)
 {
@@ -143,6 +144,21 @@ bool TSettingsDlg::PickFile(const std::string& title, const char* filter, const 
     if (!dialog.Execute(Handle()))
         return false;
     fileName = dialog.FileName;
+    return true;
+}
+
+bool TSettingsDlg::PickSaveFile(const std::string& title, const char* filter, const char* defaultExt,
+                                std::string& fileName)
+{
+    if (!FSaveDialog)
+        FSaveDialog = new TSaveDialog(this);
+    FSaveDialog->Title = title;
+    FSaveDialog->Filter = filter;
+    FSaveDialog->DefaultExt = defaultExt;
+    FSaveDialog->FileName = fileName;
+    if (!FSaveDialog->Execute(Handle()))
+        return false;
+    fileName = FSaveDialog->FileName;
     return true;
 }
 

@@ -16,6 +16,7 @@ class TFlatPanel;
 class TPanel;
 class TFlatButton;
 class TOpenDialog;
+class TSaveDialog;
 
 struct TFrameLook {
     const char* caption;   // the window's own caption (not drawn)
@@ -24,6 +25,9 @@ struct TFrameLook {
     int clientHeight;
     bool withApply;        // whether the button row has "Übernehmen"
 };
+
+// The look of the buttons in the frame's button row.
+void RowButtonStyle(TControl& c);
 
 class TSettingsDlg : public TForm {
 public:
@@ -58,6 +62,8 @@ public:
     // Asks for a file with the shared dialog; with initialDir null the folder
     // stays as its last use left it. False when the user cancelled.
     bool PickFile(const std::string& title, const char* filter, const std::string* initialDir, std::string& fileName);
+    // The same for a file to be written; the system asks before replacing one.
+    bool PickSaveFile(const std::string& title, const char* filter, const char* defaultExt, std::string& fileName);
 
 protected:
     // The parts an apply writes, in this order; a binding's model is one.
@@ -93,6 +99,7 @@ private:
     bool FLoaded = false;
     TOpenDialog* FFileDialog = nullptr;
     TOpenDialog* FOwnFileDialog = nullptr;
+    TSaveDialog* FSaveDialog = nullptr;
     std::vector<TSettingBinding*> FBindings;
     std::vector<TApplyPart*> FParts;
 };

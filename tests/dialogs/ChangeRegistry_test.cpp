@@ -424,6 +424,50 @@ TEST_F(IdentDlgTest, YesFollowedByAFailedSaveAsksOnceAndKeepsTheIdentity)
     EXPECT_TRUE(d.PendingChanges());
 }
 
+TEST_F(IdentDlgTest, ForAllIdentitiesTheChangedRowsGoWhereTheyDifferWithOneBackup)
+{
+    constexpr const char* kC = "{0C0C0C0C-0000-4000-8000-00000000000C}";
+    AddIdentity(kA, "Anna");
+    AddIdentity(kB, "Bert");
+    AddIdentity(kC, "Carl");
+    SetDword(HKEY_CURRENT_USER, Base(kA), "ShowStatus", 1);
+    SetDword(HKEY_CURRENT_USER, Base(kB), "ShowStatus", 0);   // holds it already
+    SetString(HKEY_CURRENT_USER, Base(kB), "WindowTitle", "Bert");
+    // Carl's "Mail" key cannot be made: his Bcc row is refused.
+    HKEY key = nullptr;
+    const std::string carl = Base(kC);
+    CreateKeyPath(HKEY_CURRENT_USER, carl.substr(0, carl.rfind('\\')));
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, carl.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    const std::vector<std::string> files = BackupFiles();
+    TseparateDlg& d = Open(true);
+    Choose(0);
+    d.chkAllIdentities->SetChecked(1);
+    d.ChkStatusleiste->SetChecked(0);
+    Flip(d.chkBcc);
+    MessageBoxRecorder boxes;
+    d.BtnTakeItClick(nullptr);
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].text.find("Identität Carl: Blindcopy-Feld anzeigen"), std::string::npos)
+        << boxes.Boxes[0].text;
+    for (const char* id : {kA, kB, kC})
+        EXPECT_EQ(Dword(Base(id), "ShowStatus"), 0u) << id;
+    EXPECT_EQ(Dword(Base(kA, "Mail"), "Show Adv Mail Send"), 1u);
+    EXPECT_EQ(Dword(Base(kB, "Mail"), "Show Adv Mail Send"), 1u);
+    // Untouched rows stay as they were, Bert's title among them.
+    EXPECT_EQ(QueryValue(HKEY_CURRENT_USER, Base(kB), "WindowTitle")->AsString(), std::string("Bert\0", 5));
+    // One backup for all of them, without what Bert held already.
+    const std::vector<std::string> now = NewBackups(files, "_Identitaeten_alle");
+    ASSERT_EQ(now.size(), 1u);
+    const std::string text = regfilekit::ReadFileBytes(now[0]);
+    std::string bertStatus = std::string(kB) + "\\Software\\Microsoft\\Outlook Express\\5.0]";
+    EXPECT_EQ(text.find(bertStatus), std::string::npos);
+    EXPECT_NE(text.find(kC), std::string::npos);
+    DeleteFileA(now[0].c_str());
+}
+
 TEST_F(IdentDlgTest, TwoIdentitiesWithOneNameAreTwoEntries)
 {
     AddIdentity(kA, "Familie");

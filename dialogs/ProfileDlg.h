@@ -1,0 +1,35 @@
+// What loading a profile would change, setting by setting with its state
+// before and after, on the settings frame. "OK" applies it through the
+// frame's one apply path (guard, backup, apply, report); "Abbrechen" leaves
+// everything as it is.
+#pragma once
+
+#include "dialogs/SettingsFrame.h"
+#include "settings/SettingModel.h"
+
+#include <string>
+#include <vector>
+
+class TLabel;
+class TFlatListBox;
+
+class TProfileDlg : public TSettingsDlg {
+public:
+    // parts are what the apply writes; label names its backup.
+    TProfileDlg(TComponent* owner, std::vector<TApplyPart*> parts, const std::vector<TSettingChange>& changes,
+                std::string label);
+
+    TLabel* lblChanges = nullptr;
+    TFlatListBox* LBoxChanges = nullptr;
+
+    // One line of the list: "Identität Anna - Symbolleiste: an -> aus".
+    static std::string ChangeLine(const TSettingChange& change);
+
+protected:
+    std::vector<TApplyPart*> ApplyParts() override { return FParts; }
+    std::string BackupLabel() const override { return FLabel; }
+
+private:
+    std::vector<TApplyPart*> FParts;
+    std::string FLabel;
+};
