@@ -4,7 +4,7 @@
 #include "dialogs/ChangeRegistry.h"
 
 #include "controls/TFlatCheckBoxUnit.h"
-#include "dialogs/ProfileDlg.h"
+#include "dialogs/ChangesDlg.h"
 #include "framework/MsgBox.h"
 #include "framework/SysUtils.h"
 #include "registry/PathComp.h"
@@ -79,7 +79,7 @@ void TseparateDlg::btnProfileLoadClick(TObject*)
     TProfileApply run(profile, targets, TemplatesFolder());
     ReportUnreadable(run.Load());
     const std::string name = ChangeFileExt(ExtractFileName(file), "");
-    TProfileDlg preview(nullptr, run.Parts(), run.Changes(), "Profil_" + name);
+    TChangesDlg preview(nullptr, "Profil laden", run.Parts(), run.Changes(), "Profil_" + name);
     if (ShowPreview(preview) != mrOk)
         return;
     if (FShown >= 0)

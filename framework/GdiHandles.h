@@ -1,4 +1,5 @@
-// RAII for GDI: owned objects, selected objects, device contexts.
+// RAII for GDI (owned objects, selected objects, device contexts) and for
+// file handles.
 #pragma once
 
 #include <windows.h>
@@ -138,4 +139,24 @@ public:
 private:
     HDC FDC;
     int FSaved;
+};
+
+// Owns a file handle from CreateFile, whose empty value is INVALID_HANDLE_VALUE.
+class UniqueFile {
+public:
+    UniqueFile() = default;
+    explicit UniqueFile(HANDLE handle) : FHandle(handle) {}
+    UniqueFile(const UniqueFile&) = delete;
+    UniqueFile& operator=(const UniqueFile&) = delete;
+    ~UniqueFile()
+    {
+        if (FHandle != INVALID_HANDLE_VALUE)
+            CloseHandle(FHandle);
+    }
+
+    HANDLE Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE FHandle = INVALID_HANDLE_VALUE;
 };

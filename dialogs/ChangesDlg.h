@@ -1,7 +1,7 @@
-// What loading a profile would change, setting by setting with its state
-// before and after, on the settings frame. "OK" applies it through the
-// frame's one apply path (guard, backup, apply, report); "Abbrechen" leaves
-// everything as it is.
+// What loading a profile or restoring a backup would change, setting by
+// setting with its state before and after, on the settings frame. "OK"
+// applies it through the frame's one apply path (guard, backup, apply,
+// report); "Abbrechen" leaves everything as it is.
 #pragma once
 
 #include "dialogs/SettingsFrame.h"
@@ -13,11 +13,12 @@
 class TLabel;
 class TFlatListBox;
 
-class TProfileDlg : public TSettingsDlg {
+class TChangesDlg : public TSettingsDlg {
 public:
-    // parts are what the apply writes; label names its backup.
-    TProfileDlg(TComponent* owner, std::vector<TApplyPart*> parts, const std::vector<TSettingChange>& changes,
-                std::string label);
+    // title is the title bar's; parts are what the apply writes; label
+    // names its backup.
+    TChangesDlg(TComponent* owner, const std::string& title, std::vector<TApplyPart*> parts,
+                const std::vector<TSettingChange>& changes, std::string label);
 
     TLabel* lblChanges = nullptr;
     TFlatListBox* LBoxChanges = nullptr;

@@ -1,4 +1,4 @@
-#include "dialogs/ProfileDlg.h"
+#include "dialogs/ChangesDlg.h"
 
 #include "controls/TFlatListBoxUnit.h"
 #include "dialogs/DialogStyles.h"
@@ -6,8 +6,8 @@
 
 namespace {
 
-using Row = TLayoutRow<TProfileDlg>;
-using D = TProfileDlg;
+using Row = TLayoutRow<TChangesDlg>;
+using D = TChangesDlg;
 
 void ChangeListStyle(TControl& c)
 {
@@ -25,13 +25,13 @@ const Row kContent[] = {
 
 } // namespace
 
-TProfileDlg::TProfileDlg(TComponent* owner, std::vector<TApplyPart*> parts, const std::vector<TSettingChange>& changes,
-                         std::string label)
-    : TSettingsDlg(owner, {"Profil laden", " Zorvane - Profil laden", 497, 345, false}), FParts(std::move(parts)),
+TChangesDlg::TChangesDlg(TComponent* owner, const std::string& title, std::vector<TApplyPart*> parts,
+                         const std::vector<TSettingChange>& changes, std::string label)
+    : TSettingsDlg(owner, {title.c_str(), (" Zorvane - " + title).c_str(), 497, 345, false}), FParts(std::move(parts)),
       FLabel(std::move(label))
 {
-    SetName("ProfileDlg");
-    TLayoutBuilder<TProfileDlg> build(*this);
+    SetName("ChangesDlg");
+    TLayoutBuilder<TChangesDlg> build(*this);
     build.Add(kContent);
     build.Finish();
     std::vector<std::string> lines;
@@ -39,13 +39,12 @@ TProfileDlg::TProfileDlg(TComponent* owner, std::vector<TApplyPart*> parts, cons
         lines.push_back(ChangeLine(change));
     LBoxChanges->Items().Assign(lines);
     lblChanges->SetCaption(changes.empty()
-                               ? std::string("Das Profil stimmt mit den vorhandenen Einstellungen überein. Es gibt "
-                                             "nichts zu ändern.")
+                               ? std::string("Alles ist schon so eingestellt. Es gibt nichts zu ändern.")
                                : "Mit \"OK\" werden diese " + std::to_string(changes.size()) +
                                      " Einstellungen geändert. Zuvor legt Zorvane eine Sicherung an:");
 }
 
-std::string TProfileDlg::ChangeLine(const TSettingChange& change)
+std::string TChangesDlg::ChangeLine(const TSettingChange& change)
 {
     return change.scope + " - " + change.title + ": " + change.before + " -> " + change.after;
 }
