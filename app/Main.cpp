@@ -14,6 +14,7 @@
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "dialogs/AllIdentities.h"
 #include "dialogs/Attachments.h"
+#include "dialogs/BackupsDlg.h"
 #include "dialogs/ChangeRegistry.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
@@ -21,7 +22,6 @@
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
 #include "registry/PathComp.h"
-#include "registry/unitEXRegistry.h"
 
 #include <chrono>
 #include <random>
@@ -45,6 +45,14 @@ void DialogButtonStyle(TControl& c)
     button.SetColorDown(down);
     button.SetColorBorder(clWhite);
     button.SetColorShadow(clWhite);
+}
+
+void BackupButtonStyle(TControl& c)
+{
+    DialogButtonStyle<RGBColor(240, 251, 255)>(c);
+    TBitmap glyph;
+    glyph.LoadFromResource(GetModuleHandleA(nullptr), "BACKUPGLYPH");
+    static_cast<TFlatSpeedButton&>(c).SetGlyph(glyph);
 }
 
 void SponsorGroupStyle(TControl& c)
@@ -92,9 +100,9 @@ const Row kLayout[] = {
      .hint = "Geben Sie nicht alle, sondern nur einzelne Dateierweiterungen in OE frei", .color = kButtonFace,
      .anchors = kStretch, .flags = lfHidden, .style = DialogButtonStyle<RGBColor(192, 220, 192)>,
      .onClick = &M::btnMailAttachmentsClick},
-    // Hidden and connected to nothing; btnBackupClick exists on its own.
     {.create = Ctl<&M::btnBackup>, .name = "btnBackup", .parent = nullptr, .left = 8, .top = 240, .width = 25,
-     .height = 25, .flags = lfHidden},
+     .height = 25, .hint = "Sicherungen: Änderungen rückgängig machen", .color = kButtonFace,
+     .style = BackupButtonStyle, .onClick = &M::btnBackupClick},
     {.create = Ctl<&M::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = nullptr, .left = 75, .top = 264,
      .width = 350, .height = 57, .caption = "Gesponsert von:", .color = kButtonFace, .style = SponsorGroupStyle},
     {.create = Ctl<&M::lblWerbetext>, .name = "lblWerbetext", .parent = "FlatGroupBox1", .left = 8, .top = 14,
@@ -265,9 +273,5 @@ void TMainDlg::btnCloseClick(TObject*)
 
 void TMainDlg::btnBackupClick(TObject*)
 {
-    TExRegistry registry(KEY_READ);
-    registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    if (registry.OpenKey("Software\\Microsoft\\Outlook Express", false) && registry.ExportKey("e:\\exp.txt"))
-        Application()->MessageBox("Erfolgreich!");
-    registry.CloseKey();
+    OpenModal(BackupsDlg, [this](TBackupsDlg& dlg) { dlg.SetSaveDialog(SaveDialog); });
 }

@@ -151,7 +151,7 @@ bool TSettingsDlg::PickSaveFile(const std::string& title, const char* filter, co
                                 std::string& fileName)
 {
     if (!FSaveDialog)
-        FSaveDialog = new TSaveDialog(this);
+        FSaveDialog = new TSaveDialog(this);   // none lent
     FSaveDialog->Title = title;
     FSaveDialog->Filter = filter;
     FSaveDialog->DefaultExt = defaultExt;

@@ -58,6 +58,7 @@ public:
 
     // The file dialog the pickers share; the main window lends its own.
     void SetFileDialog(TOpenDialog* dialog) { FFileDialog = dialog; }
+    void SetSaveDialog(TSaveDialog* dialog) { FSaveDialog = dialog; }
     TOpenDialog& FileDialog();
     // Asks for a file with the shared dialog; with initialDir null the folder
     // stays as its last use left it. False when the user cancelled.

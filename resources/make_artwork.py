@@ -2,7 +2,8 @@
 """Draws Zorvane's artwork: the main window's skin (MainPicture.bmp), the
 close button's glyph (closeglyph.bmp), the program icon (zorvane.ico), the
 toolbar's standard picture of the global settings (standardbmp.bmp) and the
-glyphs of the pickers and the play button (openglyph.bmp, playglyph.bmp).
+glyphs of the pickers and the play button (openglyph.bmp, playglyph.bmp) and
+the backups button's glyph (backupglyph.bmp).
 
 Pure Python, no imaging library: a few shapes, a small pixel font and an
 8-bit palette BMP writer. Run it from anywhere; it writes next to itself.
@@ -316,6 +317,26 @@ def draw_play_glyph():
     return pix
 
 
+def draw_backup_glyph():
+    """A round arrow turning back: "undo a change", for the backups."""
+    import math
+    key, ink = (255, 0, 255), (0, 0, 128)
+    pix = [[key] * 16 for _ in range(16)]
+    # The ring, open at the upper left where the arrow head sits.
+    for y in range(16):
+        for x in range(16):
+            dx, dy = x - 7.5, y - 8.5
+            d = math.hypot(dx, dy)
+            angle = math.degrees(math.atan2(-dy, dx)) % 360
+            if 4.2 <= d <= 6.2 and not 100 <= angle <= 170:
+                pix[y][x] = ink
+    # The head, pointing left at the ring's open end.
+    for i in range(4):
+        for y in range(2 + i, 9 - i):
+            pix[y][3 + i] = ink
+    return pix
+
+
 if __name__ == '__main__':
     write_bmp8(os.path.join(HERE, 'MainPicture.bmp'), draw_skin())
     write_bmp8(os.path.join(HERE, 'closeglyph.bmp'), draw_close_glyph())
@@ -323,3 +344,4 @@ if __name__ == '__main__':
     write_bmp24(os.path.join(HERE, 'standardbmp.bmp'), draw_standard_bmp())
     write_bmp24(os.path.join(HERE, 'openglyph.bmp'), draw_open_glyph())
     write_bmp24(os.path.join(HERE, 'playglyph.bmp'), draw_play_glyph())
+    write_bmp24(os.path.join(HERE, 'backupglyph.bmp'), draw_backup_glyph())
