@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include "app/ClientGuards.h"
 #include "app/CompileInfo.h"
 #include "framework/MsgBox.h"
 #include "app/SkinRegion.h"
@@ -15,6 +14,7 @@
 #include "dialogs/AllIdentities.h"
 #include "dialogs/Attachments.h"
 #include "dialogs/ChangeRegistry.h"
+#include "dialogs/ClientGuards.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/Layout.h"
