@@ -3,6 +3,7 @@
 // and values whose names hold a NUL (only the native interface makes those).
 #pragma once
 
+#include "registry/RegText.h"
 #include "registry/unitEXRegistry.h"
 #include "support/RegSandbox.h"
 
@@ -10,6 +11,8 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -106,6 +109,68 @@ inline std::string ExportText(HKEY root, const std::string& path, const std::str
     reg.OpenKeyReadOnly(path);
     EXPECT_TRUE(reg.ExportKey(file));
     return reg.CurrentKey() ? ReadFileBytes(file) : "REGEDIT4\r\n\r\n";
+}
+
+// A Unicode registry file's text after its byte-order mark.
+inline std::wstring ReadUnicodeFile(const std::string& name)
+{
+    const std::string bytes = ReadFileBytes(name);
+    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << name;
+    std::wstring text((bytes.size() - std::min<size_t>(bytes.size(), 2)) / 2, L'\0');
+    std::memcpy(text.data(), bytes.data() + 2, text.size() * 2);
+    return text;
+}
+
+inline std::wstring W(const std::string& codePageText)
+{
+    return WidenCodePage(codePageText);
+}
+
+// The bytes of UTF-16 text, with its NUL when withNul.
+inline std::string Utf16Bytes(const std::wstring& text, bool withNul = true)
+{
+    return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + (withNul ? 1 : 0)) * 2);
+}
+
+// A value set with the wide calls, names exactly as given.
+inline void SetWide(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const std::string& bytes)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, InClientView(root, KEY_ALL_ACCESS), nullptr, &key, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+// Every key below root\path with its values, read with the wide calls: names,
+// types and bytes exactly, in enumeration order; "" when the key is missing.
+inline std::wstring WideTree(HKEY root, const std::wstring& path, const std::wstring& shownPath = L"")
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, InClientView(root, KEY_READ), &key) != ERROR_SUCCESS)
+        return L"";
+    std::wstring text = L"[" + shownPath + L"]\n";
+    std::vector<wchar_t> name(16384);
+    std::vector<BYTE> data(1 << 16);
+    for (DWORD i = 0;; ++i) {
+        DWORD length = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size()), type = 0;
+        if (RegEnumValueW(key, i, name.data(), &length, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+            break;
+        text += L"\"" + std::wstring(name.data(), length) + L"\" " + std::to_wstring(type) + L":";
+        for (DWORD b = 0; b < size; ++b)
+            text += L"0123456789abcdef"[data[b] >> 4], text += L"0123456789abcdef"[data[b] & 15];
+        text += L"\n";
+    }
+    std::vector<std::wstring> children;
+    for (DWORD i = 0;; ++i) {
+        DWORD length = static_cast<DWORD>(name.size());
+        if (RegEnumKeyExW(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        children.emplace_back(name.data(), length);
+    }
+    RegCloseKey(key);
+    for (const std::wstring& child : children)
+        text += WideTree(root, path + L"\\" + child, shownPath + L"\\" + child);
+    return text;
 }
 
 // ntdll's key functions, which take counted names that may hold a NUL.
