@@ -121,10 +121,7 @@ inline std::wstring ReadUnicodeFile(const std::string& name)
     return text;
 }
 
-inline std::wstring W(const std::string& codePageText)
-{
-    return WidenCodePage(codePageText);
-}
+inline std::wstring W(const std::string& codePageText) { return WidenCodePage(codePageText); }
 
 // The bytes of UTF-16 text, with its NUL when withNul.
 inline std::string Utf16Bytes(const std::wstring& text, bool withNul = true)
@@ -145,32 +142,20 @@ inline void SetWide(HKEY root, const std::wstring& path, const std::wstring& nam
 // types and bytes exactly, in enumeration order; "" when the key is missing.
 inline std::wstring WideTree(HKEY root, const std::wstring& path, const std::wstring& shownPath = L"")
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, InClientView(root, KEY_READ), &key) != ERROR_SUCCESS)
+    UniqueHKey key;
+    if (RegOpenKeyExW(root, path.c_str(), 0, InClientView(root, KEY_READ), key.Put()) != ERROR_SUCCESS)
         return L"";
-    std::wstring text = L"[" + shownPath + L"]\n";
-    std::vector<wchar_t> name(16384);
-    std::vector<BYTE> data(1 << 16);
-    for (DWORD i = 0;; ++i) {
-        DWORD length = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size()), type = 0;
-        if (RegEnumValueW(key, i, name.data(), &length, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
-            break;
-        text += L"\"" + std::wstring(name.data(), length) + L"\" " + std::to_wstring(type) + L":";
-        for (DWORD b = 0; b < size; ++b)
-            text += L"0123456789abcdef"[data[b] >> 4], text += L"0123456789abcdef"[data[b] & 15];
-        text += L"\n";
-    }
-    std::vector<std::wstring> children;
-    for (DWORD i = 0;; ++i) {
-        DWORD length = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExW(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        children.emplace_back(name.data(), length);
-    }
-    RegCloseKey(key);
-    for (const std::wstring& child : children)
-        text += WideTree(root, path + L"\\" + child, shownPath + L"\\" + child);
-    return text;
+    std::wstring text = L"[" + shownPath + L"]\n", children;
+    // Shared by all levels: each is copied before the walk goes deeper.
+    static wchar_t name[16384];
+    static BYTE data[65536];
+    for (DWORD i = 0, length = 16384, size = sizeof data, type = 0;
+         RegEnumValueW(key.Get(), i, name, &length, nullptr, &type, data, &size) == ERROR_SUCCESS;
+         ++i, length = 16384, size = sizeof data)
+        text += L"\"" + std::wstring(name, length) + L"\" " + std::to_wstring(type) + L":" + std::wstring(data, data + size) + L"\n";
+    for (DWORD i = 0, length = 16384; RegEnumKeyExW(key.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i, length = 16384)
+        children += WideTree(root, path + L"\\" + std::wstring(name, length), shownPath + L"\\" + std::wstring(name, length));
+    return text + children;
 }
 
 // ntdll's key functions, which take counted names that may hold a NUL.
