@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include "app/ClientGuards.h"
 #include "app/CompileInfo.h"
 #include "framework/MsgBox.h"
 #include "app/SkinRegion.h"
@@ -16,6 +15,7 @@
 #include "dialogs/Attachments.h"
 #include "dialogs/BackupsDlg.h"
 #include "dialogs/ChangeRegistry.h"
+#include "dialogs/ClientGuards.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/Layout.h"

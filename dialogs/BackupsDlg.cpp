@@ -1,6 +1,6 @@
 #include "dialogs/BackupsDlg.h"
 
-#include "app/ClientGuards.h"
+#include "dialogs/ClientGuards.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatListBoxUnit.h"
 #include "dialogs/ChangesDlg.h"

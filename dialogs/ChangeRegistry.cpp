@@ -321,6 +321,14 @@ std::vector<std::string> TseparateDlg::Load()
     flTab->SetActiveTab(0);
     FIdentities = OE->ReadIdentities();
     IdentChange->Items().Clear();
+    // One identity that cannot be read does not hide the others.
+    if (!OE->Unreadable().empty()) {
+        std::string text = "Folgende Identitäten konnten nicht gelesen werden. Sie fehlen in der Liste und werden "
+                           "von Zorvane nicht verändert:\r\n";
+        for (const std::string& problem : OE->Unreadable())
+            text += "\r\n- " + problem;
+        ShowMsg(text, kCaption, mkError, btOK);
+    }
     if (FIdentities.empty()) {
         ShowMsg("Es konnten keine Identitäten ermittelt werden!", kCaption, mkInformation, btOK);
         return {};

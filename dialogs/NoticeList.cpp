@@ -51,7 +51,7 @@ void TNoticeList::PlanBackup(TBackupPlan& plan) const
 {
     for (size_t i = 0; i < FNames.size(); ++i)
         if (FList.ItemChecked(static_cast<int>(i)) && !FNames[i].HasNul())
-            plan.Value(rcCurrentUser, FKey, FNames[i].Shown);   // MERGE: exact name
+            plan.Value(rcCurrentUser, FKey, FNames[i].Name);
 }
 
 void TNoticeList::Apply(std::vector<TRefusedWrite>& refused)

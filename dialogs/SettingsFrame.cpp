@@ -7,7 +7,7 @@
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/StdPanel.h"
-#include "app/ClientGuards.h"
+#include "dialogs/ClientGuards.h"
 #include "settings/ApplyRun.h"
 
 #include <algorithm>

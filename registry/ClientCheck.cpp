@@ -1,5 +1,6 @@
 #include "registry/ClientCheck.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
 
@@ -22,7 +23,12 @@ TClientInstall ReadClientInstall()
         return TClientInstall::TooOld;
     // The client stores "major,minor,build,..."; only the first character,
     // the major version, counts.
-    const std::string current = reg.ReadString("Current");
+    std::string current;
+    try {
+        current = reg.ReadString("Current");
+    } catch (const ERegistryException&) {
+        return TClientInstall::Unreadable;
+    }
     // An empty value tells no version; treat it like a client too old to use.
     if (current.empty() || StrToInt(current.substr(0, 1)) < 5)
         return TClientInstall::TooOld;

@@ -8,11 +8,11 @@ enum class TClientInstall {
     Installed,      // major version 5 or later
     NotInstalled,   // no version key
     TooOld,         // version 4: no "Current" value, an empty one, or a major version below 5
+    Unreadable,     // a "Current" value of a type that holds no text: the version cannot be read
 };
 
 // Reads "Current" below the client's version key. Only its first character,
-// the major version, counts. A value of the wrong type or one that does not
-// start with a digit raises.
+// the major version, counts. A value that does not start with a digit raises.
 TClientInstall ReadClientInstall();
 
 // True when a window of the client's main window class exists (hidden or

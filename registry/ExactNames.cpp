@@ -1,65 +1,79 @@
 #include "registry/ExactNames.h"
 
 #include "framework/Registry.h"
+#include "registry/RegText.h"
+
+#include <vector>
 
 namespace {
 
-std::string Shown(const std::wstring& name)
+LONG OpenExact(RootCode root, const std::string& path, REGSAM access, UniqueHKey& key)
 {
-    std::string shown;
-    for (size_t start = 0;;) {
-        const size_t nul = name.find(L'\0', start);
-        const std::wstring part = name.substr(start, nul == std::wstring::npos ? std::wstring::npos : nul - start);
-        if (!part.empty()) {
-            const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, part.data(), static_cast<int>(part.size()),
-                                                   nullptr, 0, "?", nullptr);
-            std::string bytes(static_cast<size_t>(length), '\0');
-            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, part.data(), static_cast<int>(part.size()), bytes.data(),
-                                length, "?", nullptr);
-            shown += bytes;
+    const HKEY hive = RootKeyOf(root);
+    return RegOpenKeyExW(hive, WidenCodePage(NormalizeKeyPath(path)).c_str(), 0, InClientView(hive, access), key.Put());
+}
+
+// Names by index with enumerate(index, buffer, length), in a buffer sized by
+// the key's longest name and grown when a name has grown since.
+template <class Enumerate>
+std::vector<std::wstring> NamesOf(DWORD count, DWORD maxLength, Enumerate enumerate)
+{
+    std::vector<std::wstring> names;
+    std::vector<wchar_t> buffer(maxLength + 1);
+    for (DWORD index = 0; index < count;) {
+        DWORD length = static_cast<DWORD>(buffer.size());
+        const LONG rc = enumerate(index, buffer.data(), &length);
+        if (rc == ERROR_MORE_DATA) {
+            buffer.resize(buffer.size() * 2);
+            continue;
         }
-        if (nul == std::wstring::npos)
-            return shown;
-        shown += "\\0";
-        start = nul + 1;
+        if (rc != ERROR_SUCCESS)
+            break;
+        names.emplace_back(buffer.data(), length);
+        ++index;
     }
+    return names;
 }
 
 } // namespace
 
 std::optional<std::vector<TExactName>> GetRegValueNamesExact(RootCode root, const std::string& path)
 {
-    TRegistry reg(KEY_READ);
-    reg.SetRootKey(RootKeyOf(root));
-    if (!reg.OpenKey(path, false))
+    UniqueHKey key;
+    DWORD count = 0, maxLength = 0;
+    if (OpenExact(root, path, KEY_READ, key) != ERROR_SUCCESS
+        || RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &maxLength,
+                            nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return std::nullopt;
-    std::vector<TExactName> names;
-    std::wstring buffer(256, L'\0');
-    for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        const LONG rc = RegEnumValueW(reg.CurrentKey(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_MORE_DATA) {
-            // Names may have up to 16,383 characters.
-            buffer.resize(32768);
-            --index;
-            continue;
-        }
-        if (rc != ERROR_SUCCESS)
-            break;
-        TExactName name{buffer.substr(0, length), {}};
-        name.Shown = Shown(name.Name);
-        names.push_back(std::move(name));
+    std::vector<TExactName> result;
+    for (std::wstring& name : NamesOf(count, maxLength, [&](DWORD index, wchar_t* buffer, DWORD* length) {
+             return RegEnumValueW(key.Get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+         })) {
+        std::string shown = ShownName(name);
+        result.push_back({std::move(name), std::move(shown)});
     }
-    return names;
+    return result;
 }
 
 TRegResult DeleteRegValueExact(RootCode root, const std::string& path, const std::wstring& name)
 {
     if (name.find(L'\0') != std::wstring::npos)
         return {ERROR_INVALID_NAME};
-    TRegistry reg(KEY_SET_VALUE);
-    reg.SetRootKey(RootKeyOf(root));
-    if (!reg.OpenKey(path, false))
-        return {reg.LastOpenError()};
-    return {RegDeleteValueW(reg.CurrentKey(), name.c_str())};
+    UniqueHKey key;
+    if (const LONG rc = OpenExact(root, path, KEY_WRITE, key); rc != ERROR_SUCCESS)
+        return {rc};
+    return {RegDeleteValueW(key.Get(), name.c_str())};
+}
+
+std::optional<std::vector<std::wstring>> GetRegSubKeyNamesExact(RootCode root, const std::string& path)
+{
+    UniqueHKey key;
+    DWORD count = 0, maxLength = 0;
+    if (OpenExact(root, path, KEY_READ, key) != ERROR_SUCCESS
+        || RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, &count, &maxLength, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return std::nullopt;
+    return NamesOf(count, maxLength, [&](DWORD index, wchar_t* buffer, DWORD* length) {
+        return RegEnumKeyExW(key.Get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }

@@ -3,10 +3,13 @@
 #include "framework/Exceptions.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
+#include "registry/ExRegistryError.h"
 #include "registry/PathComp.h"
-#include "registry/unitEXRegistry.h"
+#include "registry/RegFile.h"
+#include "registry/RegText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -36,12 +39,17 @@ bool Within(const std::string& path, const std::string& key)
 
 enum class TKeyState { Exists, Missing };
 
+LONG OpenWide(HKEY root, const std::string& path, UniqueHKey& key)
+{
+    return RegOpenKeyExW(root, WidenCodePage(path).c_str(), 0, InClientView(root, KEY_QUERY_VALUE), key.Put());
+}
+
 // Exists, or Missing with the topmost level of path that does not exist.
 // A key that exists but cannot be read raises: its values cannot be saved.
 TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
 {
     UniqueHKey key;
-    LONG rc = RegOpenKeyExA(root, path.c_str(), 0, InClientView(root, KEY_QUERY_VALUE), key.Put());
+    LONG rc = OpenWide(root, path, key);
     if (rc == ERROR_SUCCESS)
         return TKeyState::Exists;
     if (rc != ERROR_FILE_NOT_FOUND)
@@ -52,18 +60,18 @@ TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
         end = path.find('\\', end);
         topmostMissing = path.substr(0, end);
         UniqueHKey level;
-        if (RegOpenKeyExA(root, topmostMissing.c_str(), 0, InClientView(root, KEY_QUERY_VALUE), level.Put()) != ERROR_SUCCESS
-            || end == std::string::npos)
+        if (OpenWide(root, topmostMissing, level) != ERROR_SUCCESS || end == std::string::npos)
             return TKeyState::Missing;
     }
 }
 
-// The value's type and bytes; false when the value does not exist.
-bool ReadValue(HKEY key, const std::string& name, DWORD& type, std::vector<BYTE>& data)
+// The value's type and bytes as the wide calls give them (text in UTF-16);
+// false when the value does not exist.
+bool ReadValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data)
 {
     for (;;) {
         DWORD size = static_cast<DWORD>(data.size());
-        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
+        const LONG rc = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
         if (rc == ERROR_FILE_NOT_FOUND)
             return false;
         if (rc == ERROR_MORE_DATA) {
@@ -89,27 +97,59 @@ void ForceFolder(const std::string& folder)
         throw EFileError(Format(Msg::FileCreateError, folder.c_str()));
 }
 
+// Windows XP counts the whole path against MAX_PATH (260 characters), and
+// the folder alone takes about 70 characters and the user's name:
+// "C:\Dokumente und Einstellungen\<user>\Anwendungsdaten\Zorvane\Sicherungen".
+// With the label cut to 48, a file name takes at most 75 more.
+constexpr size_t MaxLabelLength = 48;
+constexpr size_t KeptLabelLength = MaxLabelLength - 9;
+
+// FNV-1a: a hash that stays the same from one run and build to the next.
+uint32_t LabelHash(const std::string& label)
+{
+    uint32_t hash = 2166136261u;
+    for (const char c : label)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
 std::string BaseName(const SYSTEMTIME& when, const std::string& label)
 {
+    std::string safe = FileSafeName(label);
+    if (safe.size() > MaxLabelLength)
+        safe = safe.substr(0, KeptLabelLength) + Format("~%08x", LabelHash(label));
     return Format("%04u-%02u-%02u_%02u-%02u-%02u_", when.wYear, when.wMonth, when.wDay, when.wHour, when.wMinute,
                   when.wSecond)
-        + FileSafeName(label);
+        + safe;
 }
 
 } // namespace
 
 void TBackupPlan::Value(RootCode root, const std::string& path, const std::string& name)
 {
-    FItems.push_back({RootKeyOf(root), KeyPathOf(path), name, false});
+    Value(root, path, WidenCodePage(name));
+}
+
+void TBackupPlan::Value(RootCode root, const std::string& path, const std::wstring& exactName)
+{
+    FItems.push_back({RootKeyOf(root), KeyPathOf(path), exactName, false});
 }
 
 void TBackupPlan::Key(RootCode root, const std::string& path)
 {
-    FItems.push_back({RootKeyOf(root), KeyPathOf(path), std::string(), true});
+    FItems.push_back({RootKeyOf(root), KeyPathOf(path), std::wstring(), true});
+}
+
+void TBackupPlan::Note(const std::string& comment)
+{
+    FNotes.push_back(comment);
 }
 
 void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
 {
+    for (const std::string& note : FNotes)
+        writer.Comment(note);
+
     // Keys to be deleted come back whole. Deleting first also takes away
     // what was added to them after the backup. A whole key that does not
     // exist yet is one the apply may create: it goes again, from its topmost
@@ -130,8 +170,10 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             deleted.emplace_back(item.Root, missing);
             continue;
         }
-        writer.KeyDeletion(item.Root, item.Path);
-        writer.Branch(item.Root, item.Path);
+        // A key the file cannot name stays out, and so does everything
+        // planned below it (whole then covers it).
+        if (writer.KeyDeletion(item.Root, item.Path))
+            writer.Branch(item.Root, item.Path);
         whole.push_back(&item);
     }
 
@@ -159,11 +201,12 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             continue;
         }
         UniqueHKey key;
-        const LONG rc = RegOpenKeyExA(item.Root, item.Path.c_str(), 0, InClientView(item.Root, KEY_QUERY_VALUE), key.Put());
+        const LONG rc = OpenWide(item.Root, item.Path, key);
         if (rc != ERROR_SUCCESS)
             throw EExRegistryException(rc, "Unable to open key " + item.Path);
-        writer.Header(item.Root, item.Path);
-        std::vector<std::string> names;
+        if (!writer.Header(item.Root, item.Path))
+            continue;
+        std::vector<std::wstring> names;
         for (const TItem& value : FItems) {
             if (value.WholeKey || !sameKey(&value)
                 || std::find(names.begin(), names.end(), value.Name) != names.end())
@@ -171,7 +214,7 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             names.push_back(value.Name);
             DWORD type = REG_NONE;
             // A name with a NUL cannot be asked for; the writer leaves it out.
-            if (value.Name.find('\0') == std::string::npos && ReadValue(key.Get(), value.Name, type, data))
+            if (value.Name.find(L'\0') == std::wstring::npos && ReadValue(key.Get(), value.Name, type, data))
                 writer.Value(value.Name, type, data.data(), data.size());
             else
                 writer.ValueDeletion(value.Name);
@@ -219,7 +262,7 @@ TBackupResult WriteBackup(const TBackupPlan& plan, const std::string& label, con
         ForceFolder(ExcludeTrailingBackslash(folder));
         TExportLines lines;
         std::string lastKeyPath;
-        TRegFile file(lines, lastKeyPath);
+        TRegFile file(lines, lastKeyPath, TRegFileFormat::Unicode);
         file.Begin(IncludeTrailingBackslash(folder), base + ".reg");
         plan.WriteRestore(file.Writer());
         file.Finish();

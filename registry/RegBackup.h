@@ -1,7 +1,10 @@
 // A way back for every apply: before a settings dialog writes anything, it
-// lists what it will touch, and one REGEDIT4 file is written that puts exactly
+// lists what it will touch, and one registry file is written that puts exactly
 // those values and keys back as they are now. Double-clicking the file in the
-// Explorer restores them with the system's registry editor.
+// Explorer restores them with the system's registry editor. The file is in the
+// editor's Unicode format ("Windows Registry Editor Version 5.00", which
+// Windows 2000 and later import), and everything in it is read with the wide
+// calls, so that names and texts outside the code page come back exactly.
 #pragma once
 
 #include "registry/RegHelpers.h"
@@ -18,27 +21,38 @@ class TBackupPlan {
 public:
     // A value the apply will set or delete; an empty name is the default value.
     void Value(RootCode root, const std::string& path, const std::string& name);
+    // The same by the value's exact name, as GetRegValueNamesExact lists it.
+    void Value(RootCode root, const std::string& path, const std::wstring& exactName);
     // A key the apply will delete with all its values and sub-keys, or may
     // create: restoring puts it back as it is now, or deletes it.
     void Key(RootCode root, const std::string& path);
+    // A comment line at the top of the file, e.g. "Vorlage von Zorvane:
+    // <path>" to say that a file named in the backup is the program's own;
+    // each line of the text becomes a line of its own. Notes alone make no
+    // backup: Empty looks at values and keys only.
+    void Note(const std::string& comment);
     bool Empty() const { return FItems.empty(); }
 
-    // Writes the sections that restore the registry's present state of
-    // everything planned: an existing value with its type and bytes, a
-    // missing value as "name"=-, a missing key (which the apply will create)
-    // as [-topmost missing key], a key to be deleted as [-key] followed by
-    // the whole key. Raises EExRegistryException when a key exists but
-    // cannot be read.
+    // Writes the notes and the sections that restore the registry's present
+    // state of everything planned: an existing value with its type and bytes,
+    // a missing value as "name"=-, a missing key (which the apply will create)
+    // as [-topmost missing key], a key to be deleted as [-key] followed by the
+    // whole key. A key whose path the file cannot carry is left out with
+    // everything planned in it (see TRegFileWriter). Raises
+    // EExRegistryException when a key exists but cannot be read. The writer
+    // should be one for the Unicode format: the values are read with the
+    // wide calls.
     void WriteRestore(TRegFileWriter& writer) const;
 
 private:
     struct TItem {
         HKEY Root;
         std::string Path;
-        std::string Name;
+        std::wstring Name;
         bool WholeKey;
     };
     std::vector<TItem> FItems;
+    std::vector<std::string> FNotes;
 };
 
 enum class TBackupStatus { NothingToDo, Written, Failed };
@@ -47,8 +61,8 @@ struct TBackupResult {
     TBackupStatus Status = TBackupStatus::NothingToDo;
     // The file written.
     std::string FileName;
-    // Names the file format cannot carry (they contain a NUL): the backup
-    // restores everything but these.
+    // Names the file format cannot carry (a NUL in a name, a line break in a
+    // key name): the backup restores everything but these.
     std::vector<std::string> LeftOut;
     // Why no backup could be written.
     std::string Error;
@@ -64,9 +78,12 @@ std::string FileSafeName(const std::string& text);
 // Writes the backup of plan into BackupFolder(), creating the folder, as
 // "YYYY-MM-DD_hh-mm-ss_<label>.reg" (label made file-safe, e.g. "Allgemein"
 // or "Identitaet_" + identity name), with "_02", "_03" ... before ".reg" when
-// an earlier file of the same second has that name. All or nothing: a file
-// appears only complete. An empty plan writes no file. On Failed the apply
-// must not write anything.
+// an earlier file of the same second has that name. A label of more than 48
+// characters is cut to 39 and gets "~" and eight hexadecimal digits of a hash
+// of the whole label, so that the whole path stays well within MAX_PATH and
+// labels that differ only after the cut still get names of their own. All or
+// nothing: a file appears only complete. An empty plan writes no file. On
+// Failed the apply must not write anything.
 TBackupResult WriteBackup(const TBackupPlan& plan, const std::string& label);
 TBackupResult WriteBackup(const TBackupPlan& plan, const std::string& label, const std::string& folder,
                           const SYSTEMTIME& when);

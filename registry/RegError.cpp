@@ -1,6 +1,6 @@
 #include "registry/RegError.h"
 
-#include "registry/unitEXRegistry.h"
+#include "registry/ExRegistryError.h"
 
 std::string RefusalText(LONG code)
 {

@@ -18,6 +18,26 @@ HKEY RootKeyOf(RootCode root)
     }
 }
 
+const char* RootKeyName(HKEY root)
+{
+    static const struct {
+        HKEY Key;
+        const char* Name;
+    } names[] = {
+        {HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+        {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+        {HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+        {HKEY_USERS, "HKEY_USERS"},
+        {HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+        {HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+        {HKEY_DYN_DATA, "HKEY_DYN_DATA"},
+    };
+    for (const auto& entry : names)
+        if (entry.Key == root)
+            return entry.Name;
+    return "";
+}
+
 namespace {
 
 // A fresh registry object per call; codes other than the three named ones

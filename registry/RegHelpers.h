@@ -24,6 +24,10 @@ inline constexpr RootCode rcClassesRoot = 3;
 
 HKEY RootKeyOf(RootCode root);
 
+// The root's name as registry files and messages write it
+// ("HKEY_CURRENT_USER"); "" for a handle that is no root.
+const char* RootKeyName(HKEY root);
+
 // Names of the key's direct sub-keys in enumeration order. A key that does not
 // exist is created (and comes back empty); raises "Erzeugung von Schlüssel %s
 // misslungen" when that fails.

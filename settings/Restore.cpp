@@ -36,19 +36,6 @@ bool CodePagePath(const std::wstring& path, std::string& out)
     return !lost;
 }
 
-const char* RootName(HKEY root)
-{
-    if (root == HKEY_LOCAL_MACHINE)
-        return "HKEY_LOCAL_MACHINE";
-    if (root == HKEY_CLASSES_ROOT)
-        return "HKEY_CLASSES_ROOT";
-    if (root == HKEY_USERS)
-        return "HKEY_USERS";
-    if (root == HKEY_CURRENT_CONFIG)
-        return "HKEY_CURRENT_CONFIG";
-    return "HKEY_CURRENT_USER";
-}
-
 RootCode CodeOf(HKEY root)
 {
     if (root == HKEY_LOCAL_MACHINE)
@@ -60,7 +47,7 @@ RootCode CodeOf(HKEY root)
 
 std::string KeyName(const TKeyPlace& place)
 {
-    return std::string(RootName(place.Root)) + (place.Path.empty() ? "" : "\\" + Narrow(place.Path));
+    return std::string(RootKeyName(place.Root)) + (place.Path.empty() ? "" : "\\" + Narrow(place.Path));
 }
 
 struct TStored {
@@ -227,7 +214,7 @@ void TRestore::PlanBackup(TBackupPlan& plan) const
             continue;
         }
         for (const TRegFileValue& value : key.Values)
-            plan.Value(CodeOf(place.Root), path, Narrow(value.Name));   // MERGE: exact name
+            plan.Value(CodeOf(place.Root), path, value.Name);
     }
 }
 

@@ -8,16 +8,6 @@
 
 namespace {
 
-const char* RootName(RootCode root)
-{
-    const HKEY key = RootKeyOf(root);
-    if (key == HKEY_LOCAL_MACHINE)
-        return "HKEY_LOCAL_MACHINE";
-    if (key == HKEY_CLASSES_ROOT)
-        return "HKEY_CLASSES_ROOT";
-    return "HKEY_CURRENT_USER";
-}
-
 std::uint8_t NumberFor(const TSettingDef& def, int stored)
 {
     // ReadRegInteger gives -1 for an absent value (and for all bits set).
@@ -72,7 +62,7 @@ std::string TSettingModel::KeyPath(const std::string& base, const char* key)
 
 std::string TSettingModel::Where(const TSettingRow& row, const std::string& base)
 {
-    return std::string(RootName(row.def.root)) + "\\" + KeyPath(base, row.def.key) + ", Wert \"" + row.def.value +
+    return std::string(RootKeyName(RootKeyOf(row.def.root))) + "\\" + KeyPath(base, row.def.key) + ", Wert \"" + row.def.value +
            "\"";
 }
 

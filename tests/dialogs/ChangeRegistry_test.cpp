@@ -461,11 +461,24 @@ TEST_F(IdentDlgTest, ForAllIdentitiesTheChangedRowsGoWhereTheyDifferWithOneBacku
     // One backup for all of them, without what Bert held already.
     const std::vector<std::string> now = NewBackups(files, "_Identitaeten_alle");
     ASSERT_EQ(now.size(), 1u);
-    const std::string text = regfilekit::ReadFileBytes(now[0]);
-    std::string bertStatus = std::string(kB) + "\\Software\\Microsoft\\Outlook Express\\5.0]";
-    EXPECT_EQ(text.find(bertStatus), std::string::npos);
-    EXPECT_NE(text.find(kC), std::string::npos);
+    const std::wstring text = regfilekit::ReadUnicodeFile(now[0]);
+    const std::wstring bertStatus = regfilekit::W(std::string(kB) + "\\Software\\Microsoft\\Outlook Express\\5.0]");
+    EXPECT_EQ(text.find(bertStatus), std::wstring::npos);
+    EXPECT_NE(text.find(regfilekit::W(kC)), std::wstring::npos);
     DeleteFileA(now[0].c_str());
+}
+
+TEST_F(IdentDlgTest, AnUnreadableIdentityIsNamedOnceAndTheOthersAreListed)
+{
+    AddIdentity(kA, "Anna");
+    SetDword(HKEY_CURRENT_USER, std::string(kIdentities) + "\\" + kB, "Username", 7);
+    MessageBoxRecorder boxes;
+    TseparateDlg& d = Open();
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].text.find(kB), std::string::npos) << boxes.Boxes[0].text;
+    ASSERT_EQ(d.IdentChange->Items().Count(), 1);
+    EXPECT_EQ(d.IdentChange->Items()[0], "Anna");
+    EXPECT_EQ(d.ShownIdentity(), 0);
 }
 
 TEST_F(IdentDlgTest, TwoIdentitiesWithOneNameAreTwoEntries)

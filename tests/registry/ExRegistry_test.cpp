@@ -419,6 +419,37 @@ TEST_F(ExRegistryExport, NamesWithANulAreLeftOutAndNothingElseIsLost)
     EXPECT_EQ(again, expected);
 }
 
+// A key name with a line break would end the header and begin a line of its
+// own; the export leaves such a key out. A "]" alone is carried: the importer
+// reads a header up to the last "]" of its line.
+TEST_F(ExRegistryExport, KeyNamesCannotAddLinesToTheFile)
+{
+    const std::string victim = "ZorvaneOpfer-Export";
+    DeleteTree(HKEY_CURRENT_USER, victim);
+    SetDword(HKEY_CURRENT_USER, victim, "bleibt", 1);
+    const std::string src = Box.Sub("Src");
+    // Made level by level at each backslash.
+    SetDword(HKEY_CURRENT_USER, src + "\\a]\r\n[-HKEY_CURRENT_USER\\" + victim + "]\r\n;", "v", 1);
+    SetDword(HKEY_CURRENT_USER, src + "\\b]c", "w", 2);
+
+    TExRegistry reg;
+    const std::string text = Export("Src", reg);
+    EXPECT_EQ(reg.LeftOut(), std::vector<std::string>{"Schlüssel " + Header("Src\\a]\\r\\n[-HKEY_CURRENT_USER") +
+                                                      " mit allem darunter (Name mit Zeilenumbruch)"});
+    EXPECT_EQ(text, "REGEDIT4\r\n"
+                    "\r\n" + Header("Src") + "\r\n"
+                    "; Ausgelassen: " + reg.LeftOut()[0] + "\r\n"
+                    "\r\n" + Header("Src\\b]c") + "\r\n"
+                    "\"w\"=dword:00000002\r\n"
+                    "\r\n");
+    WriteFileBytes(Dir.File("src.reg"), text);
+    DeleteTree(HKEY_CURRENT_USER, src + "\\b]c");
+    RunRegedit(Dir.File("src.reg"));
+    EXPECT_TRUE(QueryValue(HKEY_CURRENT_USER, victim, "bleibt").has_value());
+    EXPECT_TRUE(QueryValue(HKEY_CURRENT_USER, src + "\\b]c", "w").has_value());
+    DeleteTree(HKEY_CURRENT_USER, victim);
+}
+
 TEST(EExRegistryException, MessageCarriesCodeAndSystemText)
 {
     const std::string text = SysErrorText(ERROR_FILE_NOT_FOUND);

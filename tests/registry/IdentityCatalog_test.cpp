@@ -1,6 +1,7 @@
 #include "registry/IdentityCatalog.h"
 
 #include "framework/Exceptions.h"
+#include "RegFileKit.h"
 #include "support/SharedKeyGuard.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,34 @@ TEST(TIdentityCatalog, NoIdentitiesKeyGivesAnEmptyListAndCreatesNothing)
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Identities));
 
     SetDword(HKEY_CURRENT_USER, Identities + "\\{5E000000-0000-0000-0000-000000000005}", "Username", 1);
-    EXPECT_EQ(RaisedText<ERegistryException>([&] { catalog.ReadIdentities(); }), "Ungültiger Datentyp für 'Username'");
+    EXPECT_TRUE(catalog.ReadIdentities().empty());
+    EXPECT_EQ(catalog.Unreadable().size(), 1u);
+}
+
+// One bad identity must not hide the others; each is named once with its key.
+TEST(TIdentityCatalog, UnreadableIdentitiesAreNamedAndTheRestListed)
+{
+    SharedKeyGuard guard(HKEY_CURRENT_USER, Identities);
+    DeleteTree(HKEY_CURRENT_USER, Identities);
+    const std::string a = "{1A000000-0000-0000-0000-000000000001}", b = "{2B000000-0000-0000-0000-000000000002}",
+                      c = "{3C000000-0000-0000-0000-000000000003}";
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + a, "Username", "Anna");
+    SetDword(HKEY_CURRENT_USER, Identities + "\\" + b, "Username", 1);
+    SetString(HKEY_CURRENT_USER, Identities + "\\" + c, "Username", "Carl");
+    // Through the code page this name reads "{??????}", another key's name.
+    regfilekit::SetWide(HKEY_CURRENT_USER, L"Identities\\{Привет}", L"Username", REG_SZ, regfilekit::Utf16Bytes(L"Fremd"));
+
+    TIdentityCatalog catalog;
+    for (int round = 0; round < 2; ++round) {
+        const std::vector<TIdentityInfo> list = catalog.ReadIdentities();
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(list[0].UserName, "Anna");
+        EXPECT_EQ(list[1].KeyPath, "\\" + c + "\\");
+        EXPECT_EQ(catalog.Unreadable(),
+                  (std::vector<std::string>{
+                      "Identität HKEY_CURRENT_USER\\Identities\\" + b + ": Name nicht lesbar (Ungültiger Datentyp für 'Username')",
+                      "Identität HKEY_CURRENT_USER\\Identities\\{??????}: Schlüsselname nicht verwendbar (Zeichen außerhalb der Codepage oder NUL)"}));
+    }
 }
 
 TEST(TIdentityCatalog, RecordsInRegistryOrderSkippingKeysWithoutUsername)

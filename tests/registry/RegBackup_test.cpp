@@ -4,6 +4,7 @@
 #include "registry/RegBackup.h"
 
 #include "RegFileKit.h"
+#include "registry/ExactNames.h"
 #include "support/SharedKeyGuard.h"
 
 #include <functional>
@@ -108,6 +109,34 @@ const Change Changes[] = {
          WriteRegString(HKCU, k + "\\Weg\\Neu", "n", "neu");
          WriteRegInteger(HKCU, k + "\\Weg", "Zahl", 8);
      }},
+    {"text outside the code page in values, value names and key names",
+     [](const std::string& k) {
+         const std::wstring key = W(k);
+         SetWide(HKEY_CURRENT_USER, key, L"WindowTitle", REG_SZ, Utf16Bytes(L"Poczta Łukasza Привет"));
+         SetWide(HKEY_CURRENT_USER, key, L"Привет", REG_SZ, Utf16Bytes(L"Привет"));
+         // What the code page makes of the name above: a value of its own.
+         SetWide(HKEY_CURRENT_USER, key, L"??????", REG_SZ, Utf16Bytes(L"Fragezeichen"));
+         SetWide(HKEY_CURRENT_USER, key, L"Pfad", REG_EXPAND_SZ, Utf16Bytes(L"%TEMP%\\Łódź"));
+         SetWide(HKEY_CURRENT_USER, key, L"Liste", REG_MULTI_SZ, Utf16Bytes(std::wstring(L"Ключ\0Łódź\0", 10)));
+         SetWide(HKEY_CURRENT_USER, key, std::wstring(L"halb\xD800"), REG_SZ, Utf16Bytes(L"a\xDC00"));
+         SetWide(HKEY_CURRENT_USER, key + L"\\Weg\\Ключ", L"Привет", REG_SZ, Utf16Bytes(L"Poczta Łukasza Привет"));
+         SetWide(HKEY_CURRENT_USER, key + L"\\Weg\\Ключ\\Tiefer", L"", REG_BINARY, "\x01");
+     },
+     [](TBackupPlan& p, const std::string& k) {
+         for (const wchar_t* name : {L"WindowTitle", L"Привет", L"Pfad", L"Liste", L"halb\xD800", L"Neu Ł"})
+             p.Value(HKCU, k, std::wstring(name));
+         p.Key(HKCU, k + "\\Weg");
+     },
+     [](const std::string& k) {
+         WriteRegString(HKCU, k, "WindowTitle", "Poczta");
+         const std::wstring greeting = L"Привет";
+         EXPECT_TRUE(DeleteRegValueExact(HKCU, k, greeting));
+         WriteRegString(HKCU, k, "Pfad", "C:\\");
+         WriteRegString(HKCU, k, "Liste", "");
+         EXPECT_TRUE(DeleteRegValueExact(HKCU, k, std::wstring(L"halb\xD800")));
+         SetWide(HKEY_CURRENT_USER, W(k), L"Neu Ł", REG_DWORD, std::string(4, '\0'));
+         DeleteTree(HKEY_CURRENT_USER, k + "\\Weg");
+     }},
     {"key with values only deleted by the helper",
      [](const std::string& k) {
          SetString(HKEY_CURRENT_USER, k + "\\Weg", "FileName", "C:\\x.eml");
@@ -136,20 +165,20 @@ TEST_F(RegBackupTest, ImportingTheBackupUndoesEveryKindOfChange)
         DeleteTree(HKEY_CURRENT_USER, key);
         CreateKeyPath(HKEY_CURRENT_USER, key);
         change.Before(key);
-        const std::string before = ExportText(HKEY_CURRENT_USER, key, Dir.File("before.reg"));
+        const std::wstring before = WideTree(HKEY_CURRENT_USER, W(key));
 
         TBackupPlan plan;
         change.Plan(plan, key);
         const TBackupResult result = Write(plan);
         ASSERT_EQ(result.Status, TBackupStatus::Written) << result.Error;
         EXPECT_TRUE(result.LeftOut.empty());
-        const std::string backup = ReadFileBytes(result.FileName);
-        EXPECT_EQ(backup.substr(0, 10), "REGEDIT4\r\n");
+        const std::wstring backup = ReadUnicodeFile(result.FileName);
+        EXPECT_EQ(backup.substr(0, 38), L"Windows Registry Editor Version 5.00\r\n");
 
         change.Apply(key);
-        ASSERT_NE(ExportText(HKEY_CURRENT_USER, key, Dir.File("changed.reg")), before);
+        ASSERT_NE(WideTree(HKEY_CURRENT_USER, W(key)), before);
         RunRegedit(result.FileName);
-        EXPECT_EQ(ExportText(HKEY_CURRENT_USER, key, Dir.File("after.reg")), before) << backup;
+        EXPECT_EQ(WideTree(HKEY_CURRENT_USER, W(key)), before) << backup;
         DeleteFileA(result.FileName.c_str());
     }
 }
@@ -200,6 +229,8 @@ TEST_F(RegBackupTest, FileHoldsOnlyWhatThePlanTouches)
     const std::string k = Box.Sub("K");
     SetDword(HKEY_CURRENT_USER, k, "da", 5);
     SetDword(HKEY_CURRENT_USER, k, "fremd", 6);
+    SetString(HKEY_CURRENT_USER, k, "pfad", "%A%", REG_EXPAND_SZ);
+    SetWide(HKEY_CURRENT_USER, W(k), L"Привет", REG_SZ, Utf16Bytes(L"Łódź \"1\""));
     SetDword(HKEY_CURRENT_USER, k + "\\Weg", "w", 1);
     SetDword(HKEY_CURRENT_USER, k + "\\Fremd", "f", 1);
     TBackupPlan plan;
@@ -210,20 +241,30 @@ TEST_F(RegBackupTest, FileHoldsOnlyWhatThePlanTouches)
     plan.Key(HKCU, k + "\\Weg");
     plan.Value(HKCU, k + "\\Neu", "y");
     plan.Value(HKCU, k + "\\Weg", "w");
+    plan.Value(HKCU, k, "pfad");
+    plan.Value(HKCU, k, std::wstring(L"Привет"));
+    plan.Note("Vorlage von Zorvane: C:\\Vorlagen\\Zorvane.eml");
+    plan.Note("zwei\r\nZeilen");
 
     const TBackupResult result = Write(plan);
     ASSERT_EQ(result.Status, TBackupStatus::Written) << result.Error;
-    const std::string root = "HKEY_CURRENT_USER\\" + k;
-    EXPECT_EQ(ReadFileBytes(result.FileName), "REGEDIT4\r\n"
-                                              "\r\n[-" + root + "\\Weg]\r\n"
-                                              "\r\n[" + root + "\\Weg]\r\n"
-                                              "\"w\"=dword:00000001\r\n"
-                                              "\r\n[" + root + "]\r\n"
-                                              "\"fehlt\"=-\r\n"
-                                              "\"da\"=dword:00000005\r\n"
-                                              "@=-\r\n"
-                                              "\r\n[-" + root + "\\Neu]\r\n"
-                                              "\r\n");
+    const std::wstring root = L"HKEY_CURRENT_USER\\" + W(k);
+    const std::wstring expected = L"Windows Registry Editor Version 5.00\r\n"
+                                  L"; Vorlage von Zorvane: C:\\Vorlagen\\Zorvane.eml\r\n"
+                                  L"; zwei\r\n"
+                                  L"; Zeilen\r\n"
+                                  L"\r\n[-" + root + L"\\Weg]\r\n"
+                                  L"\r\n[" + root + L"\\Weg]\r\n"
+                                  L"\"w\"=dword:00000001\r\n"
+                                  L"\r\n[" + root + L"]\r\n"
+                                  L"\"fehlt\"=-\r\n"
+                                  L"\"da\"=dword:00000005\r\n"
+                                  L"@=-\r\n"
+                                  L"\"pfad\"=hex(2):25,00,41,00,25,00,00,00\r\n"
+                                  L"\"Привет\"=\"Łódź \\\"1\\\"\"\r\n"
+                                  L"\r\n[-" + root + L"\\Neu]\r\n"
+                                  L"\r\n";
+    EXPECT_EQ(ReadUnicodeFile(result.FileName), expected);
 }
 
 TEST_F(RegBackupTest, NamesSortByTimeAndNeverReplaceAnEarlierBackup)
@@ -249,6 +290,78 @@ TEST_F(RegBackupTest, NamesSortByTimeAndNeverReplaceAnEarlierBackup)
     }
     EXPECT_EQ(FilesIn(Dir.File("Sicherungen")).size(), std::size(cases));
     EXPECT_EQ(ReadFileBytes(folder + cases[0].File), ReadFileBytes(folder + cases[1].File));
+}
+
+// Labels beyond 48 characters are cut and told apart by a hash of the whole.
+TEST_F(RegBackupTest, LongLabelsGiveShortNamesOfTheirOwn)
+{
+    SetDword(HKEY_CURRENT_USER, Box.Path(), "v", 1);
+    TBackupPlan plan;
+    plan.Value(HKCU, Box.Path(), "v");
+    const std::string start = Dir.File("Sicherungen") + "\\2026-12-08_14-03-27_";
+    const std::string labels[] = {"Identitaet_" + std::string(300, 'N'), "Identitaet_" + std::string(299, 'N') + "M",
+                                  "Identitaet_" + std::string(38, 'N'), "Identitaet_" + std::string(37, 'N')};
+    std::vector<std::string> names;
+    for (const std::string& label : labels) {
+        const TBackupResult result = Write(plan, label);
+        ASSERT_EQ(result.Status, TBackupStatus::Written) << result.Error;
+        ASSERT_EQ(result.FileName.substr(0, start.size()), start);
+        names.push_back(result.FileName.substr(start.size()));
+    }
+    // 48 characters stay whole; beyond, 39 and "~" with eight hex digits.
+    EXPECT_EQ(names[3], labels[3] + ".reg");
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(names[i].substr(0, 40), labels[i].substr(0, 39) + "~");
+        EXPECT_EQ(names[i].find_first_not_of("0123456789abcdef", 40), 48u) << names[i];
+        EXPECT_EQ(names[i].substr(48), ".reg");
+    }
+    EXPECT_NE(names[0], names[1]);
+}
+
+// A key name may hold "]" and line breaks (the registry allows both). Only
+// the header could carry such a name, and it cannot: the key is left out,
+// and no name puts a line of its own into the restore.
+TEST_F(RegBackupTest, KeyNamesCannotAddLinesToTheRestore)
+{
+    // At the top of the hive, where the deletion hidden in the name points.
+    const std::string victim = "ZorvaneOpfer-Sicherung";
+    DeleteTree(HKEY_CURRENT_USER, victim);
+    SetDword(HKEY_CURRENT_USER, victim + "\\Unter", "bleibt", 1);
+    const std::wstring victimBefore = WideTree(HKEY_CURRENT_USER, W(victim));
+    // Made level by level at each backslash. The first line break ends the
+    // header, the second makes the rest of the path a comment.
+    const std::string evil = "{4444}]\r\n[-HKEY_CURRENT_USER\\" + victim + "]\r\n;";
+    const std::string k = Box.Sub("K");
+    SetDword(HKEY_CURRENT_USER, k, "ok", 1);
+    SetDword(HKEY_CURRENT_USER, k + "\\" + evil + "\\Software", "x", 1);
+    SetString(HKEY_CURRENT_USER, k + "\\ShellNew", "FileName", "C:\\x.eml");
+    SetString(HKEY_CURRENT_USER, k + "\\ShellNew\\b]c", "v", "mit Klammer");
+    SetString(HKEY_CURRENT_USER, k + "\\ShellNew\\" + evil, "v", "drin");
+
+    TBackupPlan plan;
+    plan.Value(HKCU, k, "ok");
+    plan.Value(HKCU, k + "\\" + evil + "\\Software", "x");
+    plan.Key(HKCU, k + "\\ShellNew");
+    const TBackupResult result = Write(plan);
+    ASSERT_EQ(result.Status, TBackupStatus::Written) << result.Error;
+    const std::string key = "[HKEY_CURRENT_USER\\" + k + "\\";
+    EXPECT_EQ(result.LeftOut,
+              (std::vector<std::string>{
+                  "Schlüssel " + key + "ShellNew\\{4444}]\\r\\n[-HKEY_CURRENT_USER] mit allem darunter (Name mit Zeilenumbruch)",
+                  "Schlüssel " + key + "{4444}]\\r\\n[-HKEY_CURRENT_USER\\" + victim + "]\\r\\n;\\Software] (Name mit Zeilenumbruch)"}));
+
+    WriteRegInteger(HKCU, k, "ok", 2);
+    WriteRegInteger(HKCU, k + "\\" + evil + "\\Software", "x", 2);
+    DeleteTree(HKEY_CURRENT_USER, k + "\\ShellNew");
+    RunRegedit(result.FileName);
+    EXPECT_EQ(WideTree(HKEY_CURRENT_USER, W(victim)), victimBefore);
+    EXPECT_EQ(ReadRegInteger(HKCU, k, "ok"), 1);
+    EXPECT_EQ(ReadRegString(HKCU, k + "\\ShellNew", "FileName"), "C:\\x.eml");
+    EXPECT_EQ(ReadRegString(HKCU, k + "\\ShellNew\\b]c", "v"), "mit Klammer");
+    // What was left out stays as the apply left it.
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, k + "\\ShellNew\\" + evil));
+    EXPECT_EQ(ReadRegInteger(HKCU, k + "\\" + evil + "\\Software", "x"), 2);
+    DeleteTree(HKEY_CURRENT_USER, victim);
 }
 
 TEST_F(RegBackupTest, NothingPlannedWritesNoFile)
@@ -285,9 +398,9 @@ TEST_F(RegBackupTest, ValueNameWithANulIsReportedAsLeftOut)
     ASSERT_EQ(result.Status, TBackupStatus::Written) << result.Error;
     const std::string what = "Wert \"a\\0b\" in [HKEY_CURRENT_USER\\" + Box.Path() + "] (Name mit NUL-Zeichen)";
     EXPECT_EQ(result.LeftOut, std::vector<std::string>{what});
-    const std::string text = ReadFileBytes(result.FileName);
-    EXPECT_NE(text.find("\r\n; Ausgelassen: " + what + "\r\n\"v\"=dword:00000001\r\n"), std::string::npos);
-    EXPECT_EQ(text.find('\0'), std::string::npos);
+    const std::wstring text = ReadUnicodeFile(result.FileName);
+    EXPECT_NE(text.find(L"\r\n; Ausgelassen: " + W(what) + L"\r\n\"v\"=dword:00000001\r\n"), std::wstring::npos);
+    EXPECT_EQ(text.find(L'\0'), std::wstring::npos);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // and values whose names hold a NUL (only the native interface makes those).
 #pragma once
 
+#include "registry/RegText.h"
 #include "registry/unitEXRegistry.h"
 #include "support/RegSandbox.h"
 
@@ -10,6 +11,8 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -106,6 +109,53 @@ inline std::string ExportText(HKEY root, const std::string& path, const std::str
     reg.OpenKeyReadOnly(path);
     EXPECT_TRUE(reg.ExportKey(file));
     return reg.CurrentKey() ? ReadFileBytes(file) : "REGEDIT4\r\n\r\n";
+}
+
+// A Unicode registry file's text after its byte-order mark.
+inline std::wstring ReadUnicodeFile(const std::string& name)
+{
+    const std::string bytes = ReadFileBytes(name);
+    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << name;
+    std::wstring text((bytes.size() - std::min<size_t>(bytes.size(), 2)) / 2, L'\0');
+    std::memcpy(text.data(), bytes.data() + 2, text.size() * 2);
+    return text;
+}
+
+inline std::wstring W(const std::string& codePageText) { return WidenCodePage(codePageText); }
+
+// The bytes of UTF-16 text, with its NUL when withNul.
+inline std::string Utf16Bytes(const std::wstring& text, bool withNul = true)
+{
+    return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + (withNul ? 1 : 0)) * 2);
+}
+
+// A value set with the wide calls, names exactly as given.
+inline void SetWide(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const std::string& bytes)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, InClientView(root, KEY_ALL_ACCESS), nullptr, &key, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+// Every key below root\path with its values, read with the wide calls: names,
+// types and bytes exactly, in enumeration order; "" when the key is missing.
+inline std::wstring WideTree(HKEY root, const std::wstring& path, const std::wstring& shownPath = L"")
+{
+    UniqueHKey key;
+    if (RegOpenKeyExW(root, path.c_str(), 0, InClientView(root, KEY_READ), key.Put()) != ERROR_SUCCESS)
+        return L"";
+    std::wstring text = L"[" + shownPath + L"]\n", children;
+    // Shared by all levels: each is copied before the walk goes deeper.
+    static wchar_t name[16384];
+    static BYTE data[65536];
+    for (DWORD i = 0, length = 16384, size = sizeof data, type = 0;
+         RegEnumValueW(key.Get(), i, name, &length, nullptr, &type, data, &size) == ERROR_SUCCESS;
+         ++i, length = 16384, size = sizeof data)
+        text += L"\"" + std::wstring(name, length) + L"\" " + std::to_wstring(type) + L":" + std::wstring(data, data + size) + L"\n";
+    for (DWORD i = 0, length = 16384; RegEnumKeyExW(key.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i, length = 16384)
+        children += WideTree(root, path + L"\\" + std::wstring(name, length), shownPath + L"\\" + std::wstring(name, length));
+    return text + children;
 }
 
 // ntdll's key functions, which take counted names that may hold a NUL.

@@ -7,24 +7,34 @@
 namespace {
 
 // Deletes name below parent with everything under it. The parent handle
-// carries the view, so the whole walk stays in it.
-void DeleteSubTree(HKEY parent, const std::string& name)
+// carries the view, so the whole walk stays in it. Below the first level the
+// names are used exactly as stored: one that the code page cannot hold would
+// come back with "?" and could never be deleted.
+void DeleteSubTree(HKEY parent, const std::wstring& name)
 {
     UniqueHKey key;
-    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.Put()) == ERROR_SUCCESS) {
-        char child[256];
+    if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.Put()) == ERROR_SUCCESS) {
+        wchar_t child[256];
         for (;;) {
-            DWORD length = sizeof child;
-            if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            DWORD length = sizeof child / sizeof child[0];
+            if (RegEnumKeyExW(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                 break;
-            DeleteSubTree(key.Get(), std::string(child, length));
+            DeleteSubTree(key.Get(), std::wstring(child, length));
             // A child that stays would be enumerated again for ever.
-            if (KeyExists(key.Get(), std::string(child, length)))
+            UniqueHKey stays;
+            if (RegOpenKeyExW(key.Get(), child, 0, KEY_READ, stays.Put()) == ERROR_SUCCESS)
                 break;
         }
     }
     key.Reset();
-    RegDeleteKeyA(parent, name.c_str());
+    RegDeleteKeyW(parent, name.c_str());
+}
+
+std::wstring Widened(const std::string& name)
+{
+    std::wstring wide(name.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), static_cast<int>(wide.size()))));
+    return wide;
 }
 
 } // namespace
@@ -37,7 +47,7 @@ bool DeleteTree(HKEY root, const std::string& path)
         parent.Reset(root);
     else if (RegOpenKeyExA(root, path.substr(0, last).c_str(), 0, InClientView(root, KEY_READ | KEY_WRITE), parent.Put()) != ERROR_SUCCESS)
         return !KeyExists(root, path);
-    DeleteSubTree(parent.Get(), last == std::string::npos ? path : path.substr(last + 1));
+    DeleteSubTree(parent.Get(), Widened(last == std::string::npos ? path : path.substr(last + 1)));
     return !KeyExists(root, path);
 }
 

@@ -1,4 +1,4 @@
-#include "app/ClientGuards.h"
+#include "dialogs/ClientGuards.h"
 
 #include "framework/MsgBox.h"
 #include "framework/Exceptions.h"
@@ -15,6 +15,9 @@ const std::string VersionKey = "SOFTWARE\\Microsoft\\Outlook Express\\Version In
 const std::string NotInstalled = "Das E-Mail-Programm \"Microsoft® Outlook Express\" ist nicht auf Ihrem Rechner installiert!";
 const std::string Version4 = "Vermutlich nutzen Sie \"Microsoft® Outlook Express\" in der Version 4.0.\r\n"
                              "Diese Version wird jedoch nicht vom Programm unterstützt.";
+const std::string Unreadable = "Die Version von \"Microsoft® Outlook Express\" lässt sich nicht lesen: Der Wert \"Current\" unter "
+                               "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Outlook Express\\Version Info hat einen ungültigen "
+                               "Datentyp.\r\nSolange die Version nicht feststeht, ändert das Programm keine Einstellungen.";
 
 } // namespace
 
@@ -32,6 +35,7 @@ TEST(CheckClientInstalled, EachFindingHasItsOwnMessageAndOnlyASupportedClientPas
         {"no value", [] { SetString(HKEY_LOCAL_MACHINE, VersionKey, "Andere", "6,00"); }, false, Version4},
         {"version 4", [] { SetString(HKEY_LOCAL_MACHINE, VersionKey, "Current", "4,72,3110,0"); }, false, Version4},
         {"empty", [] { SetString(HKEY_LOCAL_MACHINE, VersionKey, "Current", ""); }, false, Version4},
+        {"wrong type", [] { SetDword(HKEY_LOCAL_MACHINE, VersionKey, "Current", 6); }, false, Unreadable},
         {"version 6", [] { SetString(HKEY_LOCAL_MACHINE, VersionKey, "Current", "6,00,2900,5512"); }, true, ""},
     };
     for (const Case& c : cases) {
