@@ -52,6 +52,8 @@ Tree FromFile(const TRegFileContent& content)
 {
     Tree tree;
     for (const TRegFileKey& key : content.Keys) {
+        if (key.Delete)
+            continue;
         auto& values = tree[key.Path];
         for (const TRegFileValue& v : key.Values)
             values[v.Name] = {v.Type, v.Data};
@@ -67,7 +69,9 @@ void SetWide(HKEY root, const std::wstring& path, const std::wstring& name, DWOR
     RegCloseKey(key);
 }
 
-TEST(RegFileReader, ReadsBackWhatTheExporterWroteByteForByte)
+// Both writers: the export in REGEDIT4, and the backups in the Unicode
+// format, which also carries names and texts outside the code page.
+TEST(RegFileReader, ReadsBackWhatTheWritersWroteByteForByte)
 {
     RegSandbox box;
     const std::wstring base = Wide(box.Path());
@@ -103,16 +107,30 @@ TEST(RegFileReader, ReadsBackWhatTheExporterWroteByteForByte)
     CreateKeyPath(HKEY_CURRENT_USER, box.Sub("Leer"));
 
     TempDir dir;
-    TExRegistry reg(KEY_READ);
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    ASSERT_TRUE(reg.OpenKey(box.Path(), false));
-    const std::string file = dir.Path() + "\\export.reg";
-    ASSERT_TRUE(reg.ExportKey(file));
-    const TRegFileContent content = ReadRegFile(file);
-    EXPECT_FALSE(content.Unicode);
-    Tree expected;
-    Collect(HKEY_CURRENT_USER, base, expected);
-    EXPECT_EQ(FromFile(content), expected);
+    for (const bool unicode : {false, true}) {
+        std::string file = dir.Path() + "\\export.reg";
+        if (unicode) {
+            const std::wstring russian = L"\u041f\u0440\u0438\u0432\u0435\u0442";
+            const std::wstring text = L"Poczta \u0141ukasza " + russian;
+            SetWide(HKEY_CURRENT_USER, base + L"\\\u041a\u043b\u044e\u0447", russian, REG_SZ, text.c_str(),
+                    (text.size() + 1) * 2);
+            TBackupPlan plan;
+            plan.Key(rcCurrentUser, box.Path());
+            const TBackupResult backup = WriteBackup(plan, "Export", dir.Path(), SYSTEMTIME{2026, 12, 0, 9});
+            ASSERT_EQ(backup.Status, TBackupStatus::Written) << backup.Error;
+            file = backup.FileName;
+        } else {
+            TExRegistry reg(KEY_READ);
+            reg.SetRootKey(HKEY_CURRENT_USER);
+            ASSERT_TRUE(reg.OpenKey(box.Path(), false));
+            ASSERT_TRUE(reg.ExportKey(file));
+        }
+        const TRegFileContent content = ReadRegFile(file);
+        EXPECT_EQ(content.Unicode, unicode);
+        Tree expected;
+        Collect(HKEY_CURRENT_USER, base, expected);
+        EXPECT_EQ(FromFile(content), expected) << unicode;
+    }
 }
 
 TEST(RegFileReader, RefusesWhatItDoesNotUnderstandNamingTheLine)
