@@ -28,6 +28,25 @@ std::unique_ptr<TRegistry> NewRegistry(RootCode root, REGSAM access)
     return reg;
 }
 
+// The key of path holding the value name, open for reading, or nullptr. For
+// the classes root the current user's own classes come first: Windows shows
+// them inside HKEY_CLASSES_ROOT ahead of the machine's, Wine 8 shows only the
+// machine's. On Windows the second read gives the merged answer anyway.
+std::unique_ptr<TRegistry> OpenWithValue(RootCode root, const std::string& path, const std::string& name)
+{
+    if (root == rcClassesRoot) {
+        const std::string relative = NormalizeKeyPath(path);
+        auto user = NewRegistry(rcCurrentUser, KEY_READ);
+        if (user->OpenKey(relative.empty() ? "Software\\Classes" : "Software\\Classes\\" + relative, false) &&
+            user->ValueExists(name))
+            return user;
+    }
+    auto reg = NewRegistry(root, KEY_READ);
+    if (reg->OpenKey(path, false) && reg->ValueExists(name))
+        return reg;
+    return nullptr;
+}
+
 } // namespace
 
 std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path)
@@ -44,18 +63,14 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
 
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
-        return reg->ReadString(name);
-    return {};
+    const auto reg = OpenWithValue(root, path, name);
+    return reg ? reg->ReadString(name) : std::string();
 }
 
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
-        return reg->ReadInteger(name);
-    return -1;
+    const auto reg = OpenWithValue(root, path, name);
+    return reg ? reg->ReadInteger(name) : -1;
 }
 
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)

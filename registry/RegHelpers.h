@@ -29,6 +29,9 @@ HKEY RootKeyOf(RootCode root);
 // misslungen" when that fails.
 std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path);
 
+// Reads of rcClassesRoot see the merged view, as Windows shows it: a value of
+// HKEY_CURRENT_USER\Software\Classes\<path> before one of the classes root.
+
 // REG_SZ or REG_EXPAND_SZ data up to the first NUL, never expanded; "" when the
 // key or value is absent; another type raises "Ungültiger Datentyp für '%s'".
 // An empty name reads the key's default value.

@@ -35,6 +35,8 @@ constexpr const char* kWab = "Software\\Microsoft\\WAB";
 constexpr const char* kWab4 = "Software\\Microsoft\\WAB\\WAB4";
 constexpr const char* kEml = ".eml";
 constexpr const char* kShellNew = ".eml\\ShellNew";
+constexpr const char* kUserEml = "Software\\Classes\\.eml";
+constexpr const char* kUserShellNew = "Software\\Classes\\.eml\\ShellNew";
 
 void Flip(TFlatCheckBox* box)
 {
@@ -56,12 +58,14 @@ struct AllDlgTest : testing::Test {
     SharedKeyGuard wab{HKEY_CURRENT_USER, kWab};
     SharedKeyGuard oe{HKEY_LOCAL_MACHINE, kOE};
     SharedKeyGuard eml{HKEY_CLASSES_ROOT, kEml};
+    SharedKeyGuard userEml{HKEY_CURRENT_USER, kUserEml};
     std::unique_ptr<TAllDlg> dlg;
 
     void SetUp() override
     {
         for (auto [root, path] : {std::pair{HKEY_CURRENT_USER, kToolbar}, {HKEY_CURRENT_USER, kBeep},
-                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml}})
+                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml},
+                                  {HKEY_CURRENT_USER, kUserEml}})
             DeleteTree(root, path);
     }
     void TearDown() override
@@ -202,14 +206,14 @@ TEST_F(AllDlgTest, MailTemplateIsInstalledAndRemovedWithItsEntry)
     EXPECT_EQ(bytes, MailTemplateBytes());
     EXPECT_EQ(bytes.substr(0, 8), "From: \r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 47), "------=_NextPart_000_0008_01C3EC92.6F128190--\r\n");
-    auto stored = QueryValue(HKEY_CLASSES_ROOT, kShellNew, "FileName");
+    auto stored = QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->AsString(), path + '\0');
     EXPECT_EQ(Open().chkMailKontext->Checked(), 1);
 
     Flip(dlg->chkMailKontext);
     dlg->BtnTakeItClick(nullptr);
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kShellNew));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserShellNew));
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
 
     // A ShellNew key of someone else's without "FileName" keeps its values.
@@ -218,7 +222,7 @@ TEST_F(AllDlgTest, MailTemplateIsInstalledAndRemovedWithItsEntry)
     Flip(dlg->chkMailKontext);
     dlg->BtnTakeItClick(nullptr);
     EXPECT_TRUE(QueryValue(HKEY_CLASSES_ROOT, kShellNew, "NullFile"));
-    EXPECT_TRUE(QueryValue(HKEY_CLASSES_ROOT, kShellNew, "FileName"));
+    EXPECT_TRUE(QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName"));
     DeleteFileA(path.c_str());
     // Without a Templates folder nothing is written and nothing lands in the
     // current folder.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 constexpr RootCode HKCU = rcCurrentUser;
@@ -81,6 +83,39 @@ TEST(RegHelpersRead, StringsIntegersAbsenceAndErrors)
     EXPECT_EQ(ReadRegInteger(HKCU, box.Sub("nicht\\da"), "d"), -1);
     EXPECT_FALSE(GetRegValueNames(HKCU, box.Sub("nicht")).has_value());
     EXPECT_FALSE(KeyExists(r, box.Sub("nicht")));
+}
+
+// The classes root as Windows shows it, also under Wine, which does not merge
+// the user's own classes in: a user's value comes first.
+TEST(RegHelpersRead, ClassesRootSeesTheUsersOwnClassesFirst)
+{
+    const std::string type = ".zvmerge" + std::to_string(GetCurrentProcessId());
+    const std::string user = "Software\\Classes\\" + type;
+    struct Case {
+        const char* userText;     // nullptr: no such value
+        const char* machineText;
+        const char* read;
+    } const cases[] = {
+        {"benutzer", nullptr, "benutzer"}, {nullptr, "maschine", "maschine"},
+        {"benutzer", "maschine", "benutzer"}, {nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.read);
+        DeleteTree(HKEY_CURRENT_USER, user);
+        DeleteTree(HKEY_CLASSES_ROOT, type);
+        CreateKeyPath(HKEY_CURRENT_USER, user + "\\ShellNew");
+        CreateKeyPath(HKEY_CLASSES_ROOT, type + "\\ShellNew");
+        for (auto [root, path, text] : {std::tuple{HKEY_CURRENT_USER, user, c.userText},
+                                        std::tuple{HKEY_CLASSES_ROOT, type, c.machineText}})
+            if (text) {
+                SetString(root, path + "\\ShellNew", "FileName", text);
+                SetDword(root, path + "\\ShellNew", "Nummer", text[0]);
+            }
+        EXPECT_EQ(ReadRegString(rcClassesRoot, type + "\\ShellNew", "FileName"), c.read);
+        EXPECT_EQ(ReadRegInteger(rcClassesRoot, "\\" + type + "\\ShellNew", "Nummer"), c.read[0] ? c.read[0] : -1);
+    }
+    DeleteTree(HKEY_CURRENT_USER, user);
+    DeleteTree(HKEY_CLASSES_ROOT, type);
 }
 
 TEST(RegHelpersList, SubKeysCreateAMissingKeyValueNamesDoNot)
