@@ -1,4 +1,5 @@
-// RAII for GDI: owned objects, selected objects, device contexts.
+// RAII for GDI and other system handles: owned objects, selected objects,
+// device contexts, files and icons.
 #pragma once
 
 #include <windows.h>
@@ -138,4 +139,40 @@ public:
 private:
     HDC FDC;
     int FSaved;
+};
+
+// Owns a file handle from CreateFile (INVALID_HANDLE_VALUE when none).
+class UniqueFile {
+public:
+    explicit UniqueFile(HANDLE handle) : FHandle(handle) {}
+    UniqueFile(const UniqueFile&) = delete;
+    UniqueFile& operator=(const UniqueFile&) = delete;
+    ~UniqueFile()
+    {
+        if (FHandle != INVALID_HANDLE_VALUE)
+            CloseHandle(FHandle);
+    }
+    HANDLE Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE FHandle;
+};
+
+// Owns an icon or cursor made by LoadImage or CreateIconIndirect.
+class UniqueIcon {
+public:
+    explicit UniqueIcon(HICON icon) : FIcon(icon) {}
+    UniqueIcon(const UniqueIcon&) = delete;
+    UniqueIcon& operator=(const UniqueIcon&) = delete;
+    ~UniqueIcon()
+    {
+        if (FIcon)
+            DestroyIcon(FIcon);
+    }
+    HICON Get() const { return FIcon; }
+    explicit operator bool() const { return FIcon != nullptr; }
+
+private:
+    HICON FIcon;
 };

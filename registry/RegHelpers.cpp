@@ -1,5 +1,6 @@
 #include "registry/RegHelpers.h"
 
+#include "framework/PictureWidth.h"
 #include "framework/Registry.h"
 
 #include <memory>
@@ -164,4 +165,10 @@ std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash)
     if (addTrailingBackslash && (result.empty() || result.back() != '\\'))
         result += '\\';
     return result;
+}
+
+bool ImageWidthAtMost(const std::string& fileName, int maxWidth)
+{
+    const std::optional<int> width = PictureWidth(fileName);
+    return width && *width <= maxWidth;
 }

@@ -69,5 +69,5 @@ std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash);
 
 // True when the picture file (.bmp, .ico, .wmf, .emf, .jpg, .jpeg) loads and is
 // at most maxWidth pixels wide; false when it is wider, cannot be loaded or has
-// another extension. Never raises.
+// another extension. Never raises. PictureWidth tells the two failures apart.
 bool ImageWidthAtMost(const std::string& fileName, int maxWidth);
