@@ -15,6 +15,7 @@
 #include "dialogs/AllIdentities.h"
 #include "dialogs/Attachments.h"
 #include "dialogs/ChangeRegistry.h"
+#include "dialogs/DialogStyles.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/Layout.h"
@@ -50,13 +51,6 @@ void DialogButtonStyle(TControl& c)
 void SponsorGroupStyle(TControl& c)
 {
     static_cast<TFlatGroupBox&>(c).SetColorBorder(clBlack);
-}
-
-void CentredLabelStyle(TControl& c)
-{
-    auto& label = static_cast<TCustomLabel&>(c);
-    label.SetAutoSize(false);
-    label.SetAlignment(taCenter);
 }
 
 void SponsorLinkStyle(TControl& c)
@@ -217,11 +211,6 @@ void TMainDlg::PickSponsor()
 }
 
 void TMainDlg::SkinImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
-{
-    DragMoveWindow(Handle());
-}
-
-void TMainDlg::PanelTitleMouseDown(TObject*, TMouseButton, TShiftState, int, int)
 {
     DragMoveWindow(Handle());
 }
