@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 // Owns one GDI object (pen, brush, font, bitmap, region) and deletes it.
@@ -159,20 +161,13 @@ private:
     HANDLE FHandle;
 };
 
-// Owns an icon or cursor made by LoadImage or CreateIconIndirect.
-class UniqueIcon {
-public:
-    explicit UniqueIcon(HICON icon) : FIcon(icon) {}
-    UniqueIcon(const UniqueIcon&) = delete;
-    UniqueIcon& operator=(const UniqueIcon&) = delete;
-    ~UniqueIcon()
-    {
-        if (FIcon)
-            DestroyIcon(FIcon);
-    }
-    HICON Get() const { return FIcon; }
-    explicit operator bool() const { return FIcon != nullptr; }
-
-private:
-    HICON FIcon;
+// Owns a handle that one call frees: icons, metafiles.
+template <typename H, auto Free>
+struct FreeWith {
+    void operator()(H handle) const { Free(handle); }
 };
+template <typename H, auto Free>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<H>, FreeWith<H, Free>>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
+using UniqueEnhMetafile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
+using UniqueMetafile = UniqueHandle<HMETAFILE, DeleteMetaFile>;

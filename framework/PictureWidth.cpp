@@ -11,21 +11,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 namespace {
 
 using Width = std::optional<int>;
-
-template <typename H, auto Free>
-struct HandleDeleter {
-    void operator()(H handle) const { Free(handle); }
-};
-template <typename H, auto Free>
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<H>, HandleDeleter<H, Free>>;
-using UniqueEnhMetafile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
-using UniqueMetafile = UniqueHandle<HMETAFILE, DeleteMetaFile>;
 
 // A COM interface pointer, released at the end.
 template <typename T>
@@ -90,7 +80,7 @@ Width IconWidth(const std::string& fileName)
     // Width and height 0: the icon at its own size, not stretched to the system's.
     const UniqueIcon icon(static_cast<HICON>(LoadImageA(nullptr, fileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
     ICONINFO info{};
-    if (!icon || !GetIconInfo(icon.Get(), &info))
+    if (!icon || !GetIconInfo(icon.get(), &info))
         return std::nullopt;
     const UniqueBitmap color(info.hbmColor);
     const UniqueBitmap mask(info.hbmMask);
