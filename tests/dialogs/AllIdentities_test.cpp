@@ -15,6 +15,7 @@
 #include "registry/RegBackup.h"
 #include "registry/RegFileKit.h"
 #include "support/Backups.h"
+#include "support/EmlKeys.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 #include "support/TestForm.h"
@@ -33,10 +34,6 @@ constexpr const char* kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolba
 constexpr const char* kBeep = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current";
 constexpr const char* kWab = "Software\\Microsoft\\WAB";
 constexpr const char* kWab4 = "Software\\Microsoft\\WAB\\WAB4";
-constexpr const char* kEml = ".eml";
-constexpr const char* kShellNew = ".eml\\ShellNew";
-constexpr const char* kUserEml = "Software\\Classes\\.eml";
-constexpr const char* kUserShellNew = "Software\\Classes\\.eml\\ShellNew";
 
 void Flip(TFlatCheckBox* box)
 {

@@ -5,6 +5,7 @@
 
 #include "registry/RegBackup.h"
 #include "registry/RegFileKit.h"
+#include "support/EmlKeys.h"
 #include "support/SharedKeyGuard.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,6 @@
 
 namespace {
 
-constexpr const char* kUserEml = "Software\\Classes\\.eml";
-constexpr const char* kUserShellNew = "Software\\Classes\\.eml\\ShellNew";
-constexpr const char* kEml = ".eml";
-constexpr const char* kShellNew = ".eml\\ShellNew";
 constexpr const char* kOther = "C:\\Programme\\Andere\\leer.eml";
 
 bool FileExists(const std::string& path)
