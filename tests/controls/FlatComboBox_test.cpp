@@ -220,10 +220,8 @@ TEST_F(FlatComboTest, DropDownListTakesNoTypingAndShowsTheChosenItem)
     combo->OnChange = [&](TObject*) { ++changes; };
     combo->SetFocus();
     ASSERT_EQ(GetFocus(), combo->Handle()) << "no edit of its own takes the keys";
-    EXPECT_EQ(combo->EditHandle(), nullptr);
     for (char c : std::string("Qxz"))
         SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 0);
-    EXPECT_EQ(combo->Text(), "Anna");
     EXPECT_EQ(WindowText(combo->Handle()), "Anna");
     EXPECT_EQ(changes, 0);
     // The keys did arrive: a letter that begins an item chooses it.

@@ -206,6 +206,7 @@ TEST_F(AllDlgTest, MailTemplateIsInstalledAndRemovedWithItsEntry)
     auto stored = QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->AsString(), path + '\0');
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kShellNew)) << "nothing machine-wide";
     EXPECT_EQ(Open().chkMailKontext->Checked(), 1);
 
     Flip(dlg->chkMailKontext);

@@ -1,6 +1,6 @@
 // The Explorer's "New" entry for mail against the real per-user and machine
-// classes: what Install writes, what Remove takes back and what it leaves to
-// other programs, and that the backup plan covers both.
+// classes: what Remove takes back and what it leaves to other programs, a
+// refused machine-wide entry, and the backup plan of Install and Remove.
 #include "dialogs/MailTemplate.h"
 
 #include "registry/RegBackup.h"
@@ -11,133 +11,77 @@
 #include <gtest/gtest.h>
 #include <sddl.h>
 
-#include <functional>
-
 namespace {
 
 constexpr const char* kOther = "C:\\Programme\\Andere\\leer.eml";
 
-bool FileExists(const std::string& path)
+// "name=text|..." into a ShellNew key; "own" stands for the template's path.
+void Seed(HKEY root, const char* key, const std::string& values, const std::string& own)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    for (size_t at = 0; at < values.size();) {
+        const size_t end = std::min(values.find('|', at), values.size()), eq = values.find('=', at);
+        const std::string text = values.substr(eq + 1, end - eq - 1);
+        SetString(root, key, values.substr(at, eq - at), text == "own" ? own : text);
+        at = end + 1;
+    }
 }
 
-// A ShellNew key as text: its value names and sub-keys, or "-" when absent.
-std::string State(HKEY root, const std::string& path)
+// A ShellNew key as its value names, or "-" when it is absent.
+std::string State(HKEY root, const char* key)
 {
-    const KeySnapshot key = KeySnapshot::Take(root, path);
-    if (!key.Exists)
-        return "-";
-    std::string text;
-    for (const auto& [name, value] : key.Values)
-        text += name + ";";
-    for (const auto& [name, child] : key.Children)
-        text += "[" + name + "]";
-    return text;
+    const KeySnapshot k = KeySnapshot::Take(root, key);
+    std::string names = k.Exists ? "" : "-";
+    for (const auto& [name, value] : k.Values)
+        names += name + ";";
+    return names;
 }
 
 struct MailTemplateTest : testing::Test {
     SharedKeyGuard user{HKEY_CURRENT_USER, kUserEml};
     SharedKeyGuard machine{HKEY_CLASSES_ROOT, kEml};
     regfilekit::TempDir dir;
-    std::string own;
+    std::string own = MailTemplatePath(dir.Path());
 
     void SetUp() override
     {
         DeleteTree(HKEY_CURRENT_USER, kUserEml);
         DeleteTree(HKEY_CLASSES_ROOT, kEml);
-        SetString(HKEY_CLASSES_ROOT, kEml, "", "Microsoft Internet Mail Message");
-        own = MailTemplatePath(dir.Path());
-        ASSERT_FALSE(own.empty());
+        regfilekit::WriteFileBytes(own, MailTemplateBytes());
     }
 };
 
 } // namespace
 
-TEST_F(MailTemplateTest, InstallWritesTheFileAndOnlyTheUsersValue)
-{
-    EXPECT_FALSE(MailTemplateInstalled());
-    EXPECT_EQ(InstallMailTemplate(dir.Path()), "");
-    EXPECT_EQ(regfilekit::ReadFileBytes(own), MailTemplateBytes());
-    const auto stored = QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName");
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored->AsString(), own + '\0');
-    EXPECT_EQ(State(HKEY_CLASSES_ROOT, kShellNew), "-") << "nothing machine-wide";
-    EXPECT_TRUE(MailTemplateInstalled());
-}
-
 TEST_F(MailTemplateTest, RemoveTakesBackOnlyWhatIsTheProgramsOwn)
 {
-    struct Case {
-        const char* name;
-        std::function<void(const std::string& own)> seed;
-        const char* userAfter;
-        const char* machineAfter;
-        bool removed;   // no entry left, and the file is gone
-    } const cases[] = {
-        {"own, for the user",
-         [](const std::string& o) { SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", o); }, "-", "-", true},
-        {"own beside other programs' values",
-         [](const std::string& o) {
-             SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", o);
-             SetString(HKEY_CURRENT_USER, kUserShellNew, "NullFile", "");
-             SetString(HKEY_CURRENT_USER, kUserShellNew, "Command", "notepad.exe");
-         },
-         "Command;NullFile;", "-", true},
-        {"own, in a key with a sub-key",
-         [](const std::string& o) {
-             SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", o);
-             CreateKeyPath(HKEY_CURRENT_USER, std::string(kUserShellNew) + "\\Config");
-         },
-         "[Config]", "-", true},
-        {"another file, for the user",
-         [](const std::string&) { SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", kOther); }, "FileName;",
-         "-", false},
-        {"own, machine-wide from before",
-         [](const std::string& o) { SetString(HKEY_CLASSES_ROOT, kShellNew, "FileName", o); }, "-", "-", true},
-        {"own, machine-wide beside another program's value",
-         [](const std::string& o) {
-             SetString(HKEY_CLASSES_ROOT, kShellNew, "FileName", o);
-             SetString(HKEY_CLASSES_ROOT, kShellNew, "NullFile", "");
-         },
-         "-", "NullFile;", true},
-        {"own for the user, another file machine-wide",
-         [](const std::string& o) {
-             SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", o);
-             SetString(HKEY_CLASSES_ROOT, kShellNew, "FileName", kOther);
-         },
-         "-", "FileName;", false},
-        {"another program's key without a file name",
-         [](const std::string&) { SetString(HKEY_CLASSES_ROOT, kShellNew, "NullFile", ""); }, "-", "NullFile;",
-         true},
+    const struct {
+        const char *user, *machine, *userAfter, *machineAfter;
+        bool removed;   // no entry left
+    } cases[] = {
+        {"FileName=own", "", "-", "-", true},
+        {"FileName=own|NullFile=|Command=notepad.exe", "", "Command;NullFile;", "-", true},
+        {"FileName=C:\\Programme\\Andere\\leer.eml", "", "FileName;", "-", false},
+        {"", "FileName=own|NullFile=", "-", "NullFile;", true},
+        {"FileName=own", "FileName=C:\\Programme\\Andere\\leer.eml", "-", "FileName;", false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.user) + " / " + c.machine);
         SetUp();
-        InstallMailTemplate(dir.Path());
-        DeleteTree(HKEY_CURRENT_USER, kUserEml);
-        c.seed(own);
-
+        Seed(HKEY_CURRENT_USER, kUserShellNew, c.user, own);
+        Seed(HKEY_CLASSES_ROOT, kShellNew, c.machine, own);
         const std::string result = RemoveMailTemplate(dir.Path());
         EXPECT_EQ(State(HKEY_CURRENT_USER, kUserShellNew), c.userAfter);
         EXPECT_EQ(State(HKEY_CLASSES_ROOT, kShellNew), c.machineAfter);
-        EXPECT_EQ(ReadRegString(rcClassesRoot, kEml, ""), "Microsoft Internet Mail Message");
         EXPECT_EQ(result.empty(), c.removed) << result;
+        EXPECT_EQ(result.find(kOther) != std::string::npos, !c.removed) << "names the file that stays";
         EXPECT_EQ(MailTemplateInstalled(), !c.removed);
-        if (!c.removed)
-            EXPECT_NE(result.find(kOther), std::string::npos) << result;
-        // The file goes once no entry names it.
-        EXPECT_FALSE(FileExists(own));
+        EXPECT_EQ(GetFileAttributesA(own.c_str()), INVALID_FILE_ATTRIBUTES) << "no entry names it any more";
     }
 }
 
 TEST_F(MailTemplateTest, AMachineWideEntryThatCannotBeRemovedIsRefusedAndKeepsItsFile)
 {
-    InstallMailTemplate(dir.Path());
-    DeleteTree(HKEY_CURRENT_USER, kUserEml);
-    SetString(HKEY_CLASSES_ROOT, kShellNew, "FileName", own);
-    // Everyone may read the key, nobody may change it.
+    Seed(HKEY_CLASSES_ROOT, kShellNew, "FileName=own", own);
     auto protect = [](const char* sddl) {
         PSECURITY_DESCRIPTOR sd = nullptr;
         ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr));
@@ -147,12 +91,12 @@ TEST_F(MailTemplateTest, AMachineWideEntryThatCannotBeRemovedIsRefusedAndKeepsIt
         RegCloseKey(key);
         LocalFree(sd);
     };
-    protect("D:P(A;;KR;;;WD)");
+    protect("D:P(A;;KR;;;WD)");   // everyone may read it, nobody change it
     const std::string result = RemoveMailTemplate(dir.Path());
     protect("D:P(A;;KA;;;WD)");
     EXPECT_EQ(result, RefusalText(ERROR_ACCESS_DENIED));
     EXPECT_EQ(State(HKEY_CLASSES_ROOT, kShellNew), "FileName;");
-    EXPECT_TRUE(FileExists(own)) << "the entry still names it";
+    EXPECT_NE(GetFileAttributesA(own.c_str()), INVALID_FILE_ATTRIBUTES) << "the entry still names it";
 }
 
 // The backup planned before Install or Remove, imported afterwards, brings
@@ -160,24 +104,20 @@ TEST_F(MailTemplateTest, AMachineWideEntryThatCannotBeRemovedIsRefusedAndKeepsIt
 TEST_F(MailTemplateTest, ThePlannedBackupRestoresWhatInstallAndRemoveChanged)
 {
     for (bool install : {true, false}) {
-        SCOPED_TRACE(install ? "install" : "remove");
+        SCOPED_TRACE(install);
         SetUp();
-        if (!install) {
-            SetString(HKEY_CURRENT_USER, kUserShellNew, "FileName", own);
-            SetString(HKEY_CLASSES_ROOT, kShellNew, "FileName", own);
-            SetString(HKEY_CLASSES_ROOT, kShellNew, "NullFile", "");
-        }
-        const std::string before = State(HKEY_CURRENT_USER, kUserEml) + State(HKEY_CURRENT_USER, kUserShellNew) +
-                                   State(HKEY_CLASSES_ROOT, kEml) + State(HKEY_CLASSES_ROOT, kShellNew);
+        Seed(HKEY_CURRENT_USER, kUserShellNew, install ? "" : "FileName=own", own);
+        Seed(HKEY_CLASSES_ROOT, kShellNew, install ? "" : "FileName=own|NullFile=", own);
+        auto all = [] { return State(HKEY_CURRENT_USER, kUserEml) + State(HKEY_CURRENT_USER, kUserShellNew) +
+                               State(HKEY_CLASSES_ROOT, kEml) + State(HKEY_CLASSES_ROOT, kShellNew); };
+        const std::string before = all();
         TBackupPlan plan;
         PlanMailTemplate(plan, install);
         const TBackupResult backup = WriteBackup(plan, "Vorlage", dir.File("Sicherungen"), SYSTEMTIME{2026, 1, 4, 1});
         ASSERT_EQ(backup.Status, TBackupStatus::Written) << backup.Error;
         EXPECT_EQ((install ? InstallMailTemplate : RemoveMailTemplate)(dir.Path()), "");
+        EXPECT_NE(all(), before);
         regfilekit::RunRegedit(backup.FileName);
-        EXPECT_EQ(State(HKEY_CURRENT_USER, kUserEml) + State(HKEY_CURRENT_USER, kUserShellNew) +
-                      State(HKEY_CLASSES_ROOT, kEml) + State(HKEY_CLASSES_ROOT, kShellNew),
-                  before);
-        EXPECT_EQ(QueryValue(HKEY_CLASSES_ROOT, kShellNew, "FileName").has_value(), !install);
+        EXPECT_EQ(all(), before);
     }
 }
