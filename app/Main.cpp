@@ -16,6 +16,7 @@
 #include "dialogs/BackupsDlg.h"
 #include "dialogs/ChangeRegistry.h"
 #include "dialogs/ClientGuards.h"
+#include "dialogs/DialogStyles.h"
 #include "framework/Dialogs.h"
 #include "framework/DragMove.h"
 #include "framework/Layout.h"
@@ -58,13 +59,6 @@ void BackupButtonStyle(TControl& c)
 void SponsorGroupStyle(TControl& c)
 {
     static_cast<TFlatGroupBox&>(c).SetColorBorder(clBlack);
-}
-
-void CentredLabelStyle(TControl& c)
-{
-    auto& label = static_cast<TCustomLabel&>(c);
-    label.SetAutoSize(false);
-    label.SetAlignment(taCenter);
 }
 
 void SponsorLinkStyle(TControl& c)
@@ -225,11 +219,6 @@ void TMainDlg::PickSponsor()
 }
 
 void TMainDlg::SkinImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
-{
-    DragMoveWindow(Handle());
-}
-
-void TMainDlg::PanelTitleMouseDown(TObject*, TMouseButton, TShiftState, int, int)
 {
     DragMoveWindow(Handle());
 }

@@ -41,7 +41,6 @@ public:
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
     void SkinImgMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
-    void PanelTitleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void btnAllgemeinClick(TObject* sender);
     void btnIdentClick(TObject* sender);
     void btnAboutClick(TObject* sender);

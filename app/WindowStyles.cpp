@@ -1,20 +1,6 @@
 #include "app/WindowStyles.h"
 
 #include "controls/HTTPLabel.h"
-#include "controls/TFlatButtonUnit.h"
-
-void CloseButtonStyle(TControl& c)
-{
-    auto& button = static_cast<TFlatButton&>(c);
-    TBitmap cross;
-    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
-    button.SetGlyph(cross);
-    button.SetColor(RGBColor(236, 236, 206));
-    button.SetColorFocused(RGBColor(224, 232, 234));
-    button.SetColorDown(RGBColor(240, 202, 166));
-    button.SetColorBorder(clWhite);
-    button.SetColorShadow(RGBColor(240, 251, 255));
-}
 
 void LinkStyle(TControl& c)
 {

@@ -1,10 +1,7 @@
-// Looks that the main window and the about dialog share: their close button
-// and their links.
+// The look of the links that the main window and the about dialog share.
 #pragma once
 
 class TControl;
 
-// TFlatButton: the cross glyph in the program's pale yellow.
-void CloseButtonStyle(TControl& c);
 // THTTPLabel: bold on white, highlighted blue-grey; the link as hint only.
 void LinkStyle(TControl& c);

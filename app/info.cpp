@@ -32,14 +32,6 @@ using Row = TLayoutRow<TAboutDlg>;
 
 constexpr TColor kInfoColor = RGBColor(0xF1, 0xF1, 0xC1);
 
-void CloseStyle(TControl& c)
-{
-    CloseButtonStyle(c);
-    auto& button = static_cast<TFlatButton&>(c);
-    button.SetMargin(0);
-    button.SetSpacing(0);
-}
-
 void InfoGroupStyle(TControl& c)
 {
     static_cast<TFlatGroupBox&>(c).SetColorBorder(clWhite);
@@ -68,14 +60,6 @@ void RightEdgeStyle(TControl& c)
     static_cast<TLabel&>(c).SetAlignment(taRightJustify);
 }
 
-void ProductStyle(TControl& c)
-{
-    auto& label = static_cast<TLabel&>(c);
-    label.SetTransparent(true);
-    label.SetAutoSize(false);
-    label.SetWordWrap(true);
-}
-
 void AboutLinkStyle(TControl& c)
 {
     LinkStyle(c);
@@ -102,7 +86,7 @@ const Row kLayout[] = {
      .font = {.style = fsBold, .color = clWhite}, .align = alTop, .style = TitleBarStyle,
      .onMouseDown = &A::PanelTitleMouseDown},
     {.create = Ctl<&A::btnClose>, .name = "btnClose", .parent = "PanelTitle", .left = 277, .top = 2, .width = 16,
-     .height = 16, .caption = "x", .hint = "Fenster schließen", .style = CloseStyle, .onClick = &A::btnCloseClick},
+     .height = 16, .caption = "x", .hint = "Fenster schließen", .style = TitleCloseStyle, .onClick = &A::btnCloseClick},
     {.create = Ctl<&A::FlatPanel1>, .name = "FlatPanel1", .parent = nullptr, .left = 0, .top = 20, .width = 298,
      .height = 299, .color = RGBColor(0xC5, 0xD2, 0xD8), .align = alClient, .style = BlackFrameStyle,
      .onMouseDown = &A::PanelTitleMouseDown},
@@ -111,7 +95,7 @@ const Row kLayout[] = {
     {.create = Ctl<&A::ProgramIcon>, .name = "ProgramIcon", .parent = "FlatGroupBox1", .left = 8, .top = 16,
      .width = 65, .height = 57, .style = IconStyle},
     {.create = Ctl<&A::ProductName>, .name = "ProductName", .parent = "FlatGroupBox1", .left = 88, .top = 24,
-     .width = 169, .height = 26, .caption = "ProductName", .style = ProductStyle},
+     .width = 169, .height = 26, .caption = "ProductName", .style = ExplainStyle},
     {.create = Ctl<&A::CompileDateLabel>, .name = "CompileDateLabel", .parent = "FlatGroupBox1", .left = 88,
      .top = 60, .width = 0, .height = 0, .caption = "CompileDate", .style = TextStyle},
     {.create = Ctl<&A::Version>, .name = "Version", .parent = "FlatGroupBox1", .left = 88, .top = 80, .width = 0,

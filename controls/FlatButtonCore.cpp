@@ -132,6 +132,14 @@ void TFlatButtonCore<TBase>::SetState(TButtonState state)
 }
 
 template <class TBase>
+TButtonState TFlatButtonCore<TBase>::RestingState() const
+{
+    if (!this->Enabled())
+        return bsDisabled;
+    return FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
+}
+
+template <class TBase>
 void TFlatButtonCore<TBase>::SetColorHighLight(TColor color)
 {
     FColorHighLight = color;
@@ -178,13 +186,14 @@ void TFlatButtonCore<TBase>::SetDown(bool down)
     if (down == FDown || (FDown && !FAllowAllUp))
         return;
     FDown = down;
+    // A disabled button stays disabled; enabling shows it latched or not.
     if (down) {
         if (FState == bsUp)
             this->Invalidate();
-        FState = bsExclusive;
+        FState = RestingState();
         TellSiblings();
     } else {
-        FState = bsUp;
+        FState = RestingState();
         this->Repaint();
     }
 }
@@ -207,7 +216,7 @@ void TFlatButtonCore<TBase>::GroupChanged(int groupIndex, bool senderDown, bool 
         return;
     if (senderDown && FDown) {
         FDown = false;
-        FState = bsUp;
+        FState = RestingState();
         this->Invalidate();
     }
     FAllowAllUp = allowAllUp;
@@ -344,9 +353,11 @@ bool TFlatButtonCore<TBase>::DialogChar(char key)
 template <class TBase>
 void TFlatButtonCore<TBase>::EnabledChanged()
 {
+    // The state follows here, so that painting only reads it.
+    FState = RestingState();
     if (!this->Enabled()) {
         FMouseIn = false;
-        FState = bsDisabled;
+        FDragging = false;
         HoverTracker().StopTracking(*this);
     } else {
         HoverTracker().Recheck(*this);
@@ -378,14 +389,6 @@ void TFlatButtonCore<TBase>::Paint(TCanvas& canvas)
     const RECT client = this->ClientRect();
     const COLORREF transparent = FGlyph.Empty() ? CLR_INVALID : FGlyph.Pixel(0, FGlyph.Height() - 1);
 
-    // A state left over from before enabling or disabling is put right first:
-    // the content offset below depends on it.
-    if (!this->Enabled()) {
-        FState = bsDisabled;
-        FDragging = false;
-    } else if (FState == bsDisabled) {
-        FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
-    }
     const int shift = FState == bsDown || FState == bsExclusive ? 1 : 0;
 
     SIZE glyphSize{0, 0};

@@ -109,6 +109,8 @@ protected:
 
 private:
     bool InsideForDrag(int x, int y) const;
+    // What the state is while the button is neither pressed nor dragged.
+    TButtonState RestingState() const;
     void TellSiblings();
 
     TColor FColorHighLight = clWhite;

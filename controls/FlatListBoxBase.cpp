@@ -56,8 +56,9 @@ UINT WheelRollMessage()
 
 } // namespace
 
-TFlatListBoxBase::TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat)
-    : TFlatBorderColorControl(owner, 40, true), FRepeat(repeat), FWinClassName(winClassName)
+TFlatListBoxBase::TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat,
+                                   int markLimit)
+    : TFlatBorderColorControl(owner, 40, true), FRepeat(repeat), FWinClassName(winClassName), FMarkLimit(markLimit)
 {
     FWidth = 137;
     FHeight = 99;
@@ -100,7 +101,7 @@ void TFlatListBoxBase::SetItems(TStringList& list)
 void TFlatListBoxBase::ItemsChanged()
 {
     if (FEnabled)
-        FMarks.reset();
+        ClearMarks();
     // A shrunk list must not leave blank rows above its end in view.
     ClampTopIndex();
     Invalidate();
@@ -111,10 +112,25 @@ void TFlatListBoxBase::ClampTopIndex()
     FTopIndex = std::clamp(FTopIndex, 0, std::max(FItems.Count() - FVisibleCount, 0));
 }
 
-void TFlatListBoxBase::SetMarked(int index, bool value)
+bool TFlatListBoxBase::Marked(int index) const
 {
-    if (index >= 0 && index < MaxMarks)
-        FMarks.set(static_cast<size_t>(index), value);
+    return index >= 0 && static_cast<size_t>(index) < FMarks.size() && FMarks[static_cast<size_t>(index)];
+}
+
+bool TFlatListBoxBase::SetMarked(int index, bool value)
+{
+    if (index < 0 || index >= FMarkLimit || Marked(index) == value)
+        return false;
+    const auto at = static_cast<size_t>(index);
+    if (at >= FMarks.size())
+        FMarks.resize(at + 1);
+    FMarks[at] = value;
+    return true;
+}
+
+int TFlatListBoxBase::MarkCount() const
+{
+    return static_cast<int>(std::count(FMarks.begin(), FMarks.end(), true));
 }
 
 void TFlatListBoxBase::SetItemHeight(int value)
@@ -145,7 +161,7 @@ void TFlatListBoxBase::SetSorted(bool value)
         return;
     FSorted = value;
     FItems.SetSorted(value);
-    FMarks.reset();
+    ClearMarks();
     Invalidate();
 }
 

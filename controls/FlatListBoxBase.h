@@ -1,5 +1,5 @@
-// What the flat list box and the flat check list box share: the items (at
-// most 256 markable), whole-item scrolling with the drawn scroll buttons and
+// What the flat list box and the flat check list box share: the items with
+// their marks, whole-item scrolling with the drawn scroll buttons and
 // their auto-repeat, the keyboard and the wheel, and the painting of the
 // frame, the buttons and the rows.
 #pragma once
@@ -9,7 +9,6 @@
 #include "framework/StringList.h"
 #include "framework/Timer.h"
 
-#include <bitset>
 #include <string>
 #include <vector>
 
@@ -37,7 +36,8 @@ private:
 
 class TFlatListBoxBase : public TFlatBorderColorControl {
 public:
-    // The marks are a fixed set of this many bits.
+    // The list box selects only its first this many items; the check list
+    // box ticks every item.
     static constexpr int MaxMarks = 256;
     static constexpr int ScrollButtonHeight = 11;
 
@@ -92,7 +92,8 @@ public:
     void Loaded() override;
 
 protected:
-    TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat);
+    // markLimit: how many leading items can be marked.
+    TFlatListBoxBase(TComponent* owner, const char* winClassName, TScrollRepeatTimer& repeat, int markLimit);
 
     void CreateParams(TCreateParams& params) override;
     // No flicker while scrolling.
@@ -109,10 +110,11 @@ protected:
     int ShownRows() const;
     // The visible row at p that shows an item, or -1.
     int RowAt(POINT p) const;
-    bool Marked(int index) const { return index >= 0 && index < MaxMarks && FMarks.test(static_cast<size_t>(index)); }
-    void SetMarked(int index, bool value);
-    void ClearMarks() { FMarks.reset(); }
-    int MarkCount() const { return static_cast<int>(FMarks.count()); }
+    bool Marked(int index) const;
+    // True when the mark really changed (an index beyond the limit never does).
+    bool SetMarked(int index, bool value);
+    void ClearMarks() { FMarks.clear(); }
+    int MarkCount() const;
     // The row look of a selected or highlighted item.
     void PaintRowHighlight(TCanvas& canvas, const RECT& row) const;
     // Item text in the row shrunk by inset on the left and right.
@@ -141,7 +143,9 @@ private:
     TScrollRepeatTimer& FRepeat;
     const char* FWinClassName;
     TStringList FItems;
-    std::bitset<MaxMarks> FMarks;
+    const int FMarkLimit;
+    // Grows with the highest index marked so far.
+    std::vector<bool> FMarks;
     std::vector<RECT> FRows;
     int FItemHeight = 17;
     bool FScrollBars = false;

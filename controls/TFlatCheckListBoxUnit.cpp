@@ -1,7 +1,10 @@
 #include "controls/TFlatCheckListBoxUnit.h"
 
+#include <climits>
+
+// Every notice must be tickable, however many the client has recorded.
 TFlatCheckListBox::TFlatCheckListBox(TComponent* owner)
-    : TFlatListBoxBase(owner, "TFlatCheckListBox", SharedRepeat<TFlatCheckListBox>())
+    : TFlatListBoxBase(owner, "TFlatCheckListBox", SharedRepeat<TFlatCheckListBox>(), INT_MAX)
 {
 }
 
@@ -28,16 +31,15 @@ bool TFlatCheckListBox::PressRow(int x, int y)
         const RECT box = CheckBoxRect(row);
         const int index = TopIndex() + k;
         if (PtInRect(&box, p)) {
-            // From 256 on an item is shown but holds no tick to toggle, so
-            // there is nothing to report either.
-            const bool tickable = index < MaxMarks;
-            if (tickable)
-                SetMarked(index, !Marked(index));
+            const bool toggled = SetMarked(index, !Marked(index));
             SetFocus();
-            if (tickable && OnClickCheck)
-                OnClickCheck(this);
-            if (OnMarkToggled)
-                OnMarkToggled(this);
+            // Listeners hear of real changes only.
+            if (toggled) {
+                if (OnClickCheck)
+                    OnClickCheck(this);
+                if (OnMarkToggled)
+                    OnMarkToggled(this);
+            }
             Invalidate();
             return true;
         }
@@ -55,11 +57,8 @@ bool TFlatCheckListBox::HandleKey(WORD key)
 {
     if (key != VK_SPACE)
         return false;
-    if (FHighlightedItem >= 0 && FHighlightedItem < MaxMarks) {
-        SetMarked(FHighlightedItem, !Marked(FHighlightedItem));
-        if (OnMarkToggled)
-            OnMarkToggled(this);
-    }
+    if (FHighlightedItem >= 0 && SetMarked(FHighlightedItem, !Marked(FHighlightedItem)) && OnMarkToggled)
+        OnMarkToggled(this);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "controls/TFlatListBoxUnit.h"
 
 TFlatListBox::TFlatListBox(TComponent* owner)
-    : TFlatListBoxBase(owner, "TFlatListBox", SharedRepeat<TFlatListBox>())
+    : TFlatListBoxBase(owner, "TFlatListBox", SharedRepeat<TFlatListBox>(), MaxMarks)
 {
 }
 

@@ -13,6 +13,8 @@
 #include "settings/GlobalSettings.h"
 #include "framework/Dialogs.h"
 #include "framework/Notebook.h"
+#include "framework/PictureWidth.h"
+#include "framework/SoundFile.h"
 #include "framework/Seams.h"
 #include "framework/StdImage.h"
 #include "framework/StdLabel.h"
@@ -314,7 +316,12 @@ void TAllDlg::btnRegBmpClick(TObject*)
         ShowMsg("Dies ist kein Bild im BMP-Format!", "", mkError, btOK);
         return;
     }
-    if (!ImageWidthAtMost(file, kMaxBitmap)) {
+    const std::optional<int> width = PictureWidth(file);
+    if (!width) {
+        ShowMsg("Die ausgewählte Datei ist keine lesbare Bitmap!", "", mkError, btOK);
+        return;
+    }
+    if (*width > kMaxBitmap) {
         ShowMsg(Format("Das ausgewählte Bild überschreitet die maximale Größe von %dx%d Pixel!", kMaxBitmap, kMaxBitmap),
                 "", mkError, btOK);
         return;
@@ -341,6 +348,11 @@ void TAllDlg::btnRegSoundClick(TObject*)
         ShowMsg("Dies ist kein Sound im WAV-Format!", "", mkError, btOK);
         return;
     }
+    // A file that only looks like one would leave the client silent.
+    if (!IsWaveFile(file)) {
+        ShowMsg("Die ausgewählte Datei ist keine lesbare WAV-Datei (RIFF/WAVE)!", "", mkError, btOK);
+        return;
+    }
     edSound->SetText(file);
 }
 
@@ -349,6 +361,9 @@ void TAllDlg::ImageSoundPlayClick(TObject*)
     const std::string sound = edSound->Text();
     if (sound.empty())
         return;
-    if (!Seams::PlaySound()(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NOWAIT))
+    // Never a substitute: the system would play its default sound for a
+    // missing or broken file and report success.
+    if (!IsWaveFile(ExpandEnvPath(sound, false)) ||
+        !Seams::PlaySound()(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NOWAIT | SND_NODEFAULT))
         ShowMsg("System konnte Sound-Datei nicht wiedergeben!", "", mkError, btOK);
 }

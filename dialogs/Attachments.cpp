@@ -91,6 +91,11 @@ TAttachDlg::TAttachDlg(TComponent* owner)
     SetName("AttachDlg");
     Font().SetName("MS Sans Serif");
     Font().SetSize(8);
+    // The frame made its title bar before this dialog chose its font, and
+    // the title's own bold white text no longer follows the dialog's: give
+    // it the dialog's face and size again.
+    PanelTitle->Font().SetName(Font().Name());
+    PanelTitle->Font().SetHeight(Font().Height());
     OkBtn->SetLeft(160);
     CancelBtn->SetLeft(258);
 

@@ -22,13 +22,6 @@ using D = TBackupsDlg;
 
 constexpr const char* kCaption = "Zorvane - Sicherungen";
 
-void BackupListStyle(TControl& c)
-{
-    auto& list = static_cast<TFlatListBox&>(c);
-    list.SetColor(clWhite);
-    list.SetScrollBars(true);
-}
-
 const Row kContent[] = {
     {.create = Ctl<&D::lblBackups>, .name = "lblBackups", .parent = "Panel3", .left = 8, .top = 8, .width = 481,
      .height = 30,
@@ -36,7 +29,7 @@ const Row kContent[] = {
                 "wiederherzustellen:",
      .style = ExplainStyle},
     {.create = Ctl<&D::LBoxBackups>, .name = "LBoxBackups", .parent = "Panel3", .left = 8, .top = 42, .width = 481,
-     .height = 226, .flags = lfTabStop, .style = BackupListStyle},
+     .height = 226, .flags = lfTabStop, .style = ScrollingListStyle},
     {.create = Ctl<&D::btnRestore>, .name = "btnRestore", .parent = "Panel2", .left = 106, .top = 17, .width = 110,
      .height = 25, .caption = "Wiederherstellen", .hint = "Den Zustand vor dieser Sicherung wiederherstellen",
      .color = 15395040, .anchors = akLeft | akBottom, .flags = lfTabStop, .style = RowButtonStyle,

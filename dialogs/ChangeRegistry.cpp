@@ -37,9 +37,12 @@ void SelectionStyle(TControl& c)
     static_cast<TFlatComboBox&>(c).SetStyle(csDropDownList);
 }
 
+// Before the bounds: the layout's height already counts the scroll buttons.
 void ListStyle(TControl& c)
 {
-    static_cast<TFlatCheckListBox&>(c).SetColor(clWhite);
+    auto& list = static_cast<TFlatCheckListBox&>(c);
+    list.SetColor(clWhite);
+    list.SetScrollBars(true);
 }
 
 // The body above and around the tabs.
@@ -47,7 +50,8 @@ const Row kBody[] = {
     {.create = Ctl<&D::FlatGroupBox1>, .name = "FlatGroupBox1", .parent = "Panel3", .left = 8, .top = 6, .width = 481,
      .height = 66, .caption = "Identität auswählen:", .style = GroupStyle},
     {.create = Ctl<&D::IdentChange>, .name = "IdentChange", .parent = "FlatGroupBox1", .left = 8, .top = 18,
-     .width = 465, .height = 21, .color = clWhite, .flags = lfTabStop, .onChange = &D::IdentChangeChange},
+     .width = 465, .height = 21, .color = clWhite, .flags = lfTabStop, .style = SelectionStyle,
+     .onChange = &D::IdentChangeChange},
     {.create = Ctl<&D::chkAllIdentities>, .name = "chkAllIdentities", .parent = "FlatGroupBox1", .left = 8, .top = 44,
      .width = 465, .height = 17, .caption = "Änderungen für alle Identitäten übernehmen",
      .hint = "OK und Übernehmen schreiben die geänderten Einstellungen in jede Identität"},

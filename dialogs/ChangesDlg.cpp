@@ -9,18 +9,11 @@ namespace {
 using Row = TLayoutRow<TChangesDlg>;
 using D = TChangesDlg;
 
-void ChangeListStyle(TControl& c)
-{
-    auto& list = static_cast<TFlatListBox&>(c);
-    list.SetColor(clWhite);
-    list.SetScrollBars(true);
-}
-
 const Row kContent[] = {
     {.create = Ctl<&D::lblChanges>, .name = "lblChanges", .parent = "Panel3", .left = 8, .top = 8, .width = 481,
      .height = 30, .style = ExplainStyle},
     {.create = Ctl<&D::LBoxChanges>, .name = "LBoxChanges", .parent = "Panel3", .left = 8, .top = 42, .width = 481,
-     .height = 226, .flags = lfTabStop, .style = ChangeListStyle},
+     .height = 226, .flags = lfTabStop, .style = ScrollingListStyle},
 };
 
 } // namespace

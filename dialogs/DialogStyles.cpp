@@ -1,7 +1,9 @@
 #include "dialogs/DialogStyles.h"
 
+#include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatEditUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
+#include "controls/TFlatListBoxUnit.h"
 #include "controls/TFlatPanelUnit.h"
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "controls/TFlatTabControlUnit.h"
@@ -74,4 +76,33 @@ void PickerStyle(TControl& c)
 void ReadOnlyEditStyle(TControl& c)
 {
     static_cast<TCustomFlatEdit&>(c).SetReadOnly(true);
+}
+
+void CloseButtonStyle(TControl& c)
+{
+    auto& button = static_cast<TFlatButton&>(c);
+    TBitmap cross;
+    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
+    button.SetGlyph(cross);
+    button.SetColor(RGBColor(236, 236, 206));
+    button.SetColorFocused(RGBColor(224, 232, 234));
+    button.SetColorDown(RGBColor(240, 202, 166));
+    button.SetColorBorder(clWhite);
+    button.SetColorShadow(RGBColor(240, 251, 255));
+}
+
+void TitleCloseStyle(TControl& c)
+{
+    CloseButtonStyle(c);
+    // The cross alone fills the 16 pixels; the caption "x" stays for keys.
+    auto& button = static_cast<TFlatButton&>(c);
+    button.SetMargin(0);
+    button.SetSpacing(0);
+}
+
+void ScrollingListStyle(TControl& c)
+{
+    auto& list = static_cast<TFlatListBox&>(c);
+    list.SetColor(clWhite);
+    list.SetScrollBars(true);
 }

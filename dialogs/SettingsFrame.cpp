@@ -26,22 +26,6 @@ void ButtonRowStyle(TControl& c)
     panel.SetCaption("");
 }
 
-void CloseStyle(TControl& c)
-{
-    auto& button = static_cast<TFlatButton&>(c);
-    TBitmap cross;
-    cross.LoadFromResource(GetModuleHandleA(nullptr), "CLOSEGLYPH");
-    button.SetGlyph(cross);
-    button.SetColorFocused(15395040);
-    button.SetColorDown(10930928);
-    button.SetColorBorder(clWhite);
-    button.SetColorShadow(16776176);
-    // The cross alone fills the 16 pixels; the caption "x" stays for keys.
-    button.SetMargin(0);
-    button.SetSpacing(0);
-}
-
-
 void OkStyle(TControl& c)
 {
     RowButtonStyle(c);
@@ -82,7 +66,7 @@ TSettingsDlg::TSettingsDlg(TComponent* owner, const TFrameLook& look) : TForm(ow
          .style = TitleBarStyle, .onMouseDown = drag},
         {.create = Ctl<&TSettingsDlg::btnClose>, .name = "btnClose", .parent = "PanelTitle",
          .left = look.clientWidth - 18, .top = 2, .width = 16, .height = 16, .caption = "x",
-         .hint = "Fenster schließen", .color = 13561068, .anchors = akTop | akRight, .style = CloseStyle,
+         .hint = "Fenster schließen", .color = 13561068, .anchors = akTop | akRight, .style = TitleCloseStyle,
          .onClick = &TSettingsDlg::btnCloseClick},
         {.create = Ctl<&TSettingsDlg::Panel3>, .name = "Panel3", .parent = nullptr,
          .left = 0, .top = 20, .width = look.clientWidth, .height = look.clientHeight - 20,

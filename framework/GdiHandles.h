@@ -1,9 +1,11 @@
-// RAII for GDI (owned objects, selected objects, device contexts) and for
-// file handles.
+// RAII for GDI and other system handles: owned objects, selected objects,
+// device contexts, files and icons.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 // Owns one GDI object (pen, brush, font, bitmap, region) and deletes it.
@@ -141,10 +143,9 @@ private:
     int FSaved;
 };
 
-// Owns a file handle from CreateFile, whose empty value is INVALID_HANDLE_VALUE.
+// Owns a file handle from CreateFile (INVALID_HANDLE_VALUE when none).
 class UniqueFile {
 public:
-    UniqueFile() = default;
     explicit UniqueFile(HANDLE handle) : FHandle(handle) {}
     UniqueFile(const UniqueFile&) = delete;
     UniqueFile& operator=(const UniqueFile&) = delete;
@@ -153,10 +154,20 @@ public:
         if (FHandle != INVALID_HANDLE_VALUE)
             CloseHandle(FHandle);
     }
-
     HANDLE Get() const { return FHandle; }
     explicit operator bool() const { return FHandle != INVALID_HANDLE_VALUE; }
 
 private:
-    HANDLE FHandle = INVALID_HANDLE_VALUE;
+    HANDLE FHandle;
 };
+
+// Owns a handle that one call frees: icons, metafiles.
+template <typename H, auto Free>
+struct FreeWith {
+    void operator()(H handle) const { Free(handle); }
+};
+template <typename H, auto Free>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<H>, FreeWith<H, Free>>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
+using UniqueEnhMetafile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
+using UniqueMetafile = UniqueHandle<HMETAFILE, DeleteMetaFile>;

@@ -49,7 +49,6 @@ struct TLayoutRow {
     void (*style)(TControl& control) = nullptr;
     Notify onClick = nullptr;
     Mouse onMouseDown = nullptr;
-    Mouse onMouseUp = nullptr;
     // Text or selection change of an edit or combo box.
     Notify onChange = nullptr;
 };
@@ -147,10 +146,6 @@ private:
             control.OnClick = [form, handler](TObject* s) { (form->*handler)(s); };
         if (auto handler = row.onMouseDown)
             control.OnMouseDown = [form, handler](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-                (form->*handler)(s, b, sh, x, y);
-            };
-        if (auto handler = row.onMouseUp)
-            control.OnMouseUp = [form, handler](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
                 (form->*handler)(s, b, sh, x, y);
             };
         if (auto handler = row.onChange) {

@@ -129,11 +129,6 @@ char DateSeparator()
     return LocaleChar(LOCALE_SDATE, '.');
 }
 
-char TimeSeparator()
-{
-    return LocaleChar(LOCALE_STIME, ':');
-}
-
 static std::string DatePicture(const SYSTEMTIME& when, DWORD flags, const char* picture)
 {
     char buffer[256] = {};
@@ -158,109 +153,32 @@ static std::string TwoDigits(int value)
 std::string FormatDateTime(const std::string& format, const SYSTEMTIME& when)
 {
     std::string out;
-    const size_t n = format.size();
-    bool afterHour = false;
-    size_t i = 0;
-    auto run = [&](char c) {
-        size_t count = 0;
-        while (i + count < n && std::tolower(static_cast<unsigned char>(format[i + count])) == c)
-            ++count;
-        return count;
-    };
-    while (i < n) {
-        const char c = format[i];
-        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (c == '\'' || c == '"') {
-            const size_t end = format.find(c, i + 1);
-            const size_t stop = end == std::string::npos ? n : end;
-            out.append(format, i + 1, stop - i - 1);
-            i = stop == n ? n : stop + 1;
-            continue;
-        }
-        if (c == '/') {
-            out += DateSeparator();
+    for (size_t i = 0; i < format.size();) {
+        const char letter = format[i];
+        const size_t start = i;
+        while (i < format.size() && format[i] == letter)
             ++i;
-            continue;
-        }
-        if (c == ':') {
-            out += TimeSeparator();
-            ++i;
-            continue;
-        }
-        if (lower == 'a' && (format.compare(i, 5, "am/pm") == 0 || format.compare(i, 5, "AM/PM") == 0)) {
-            out += when.wHour < 12 ? "am" : "pm";
-            i += 5;
-            continue;
-        }
-        size_t count = 0;
-        switch (lower) {
+        const size_t count = i - start;
+        switch (letter) {
         case 'd':
-            count = run('d');
-            if (count == 1)
-                out += IntToStr(when.wDay);
-            else if (count == 2)
-                out += TwoDigits(when.wDay);
-            else if (count == 3)
-                out += DatePicture(when, 0, "ddd");
-            else if (count == 4)
-                out += DatePicture(when, 0, "dddd");
-            else if (count == 5)
-                out += DatePicture(when, DATE_SHORTDATE, nullptr);
-            else
-                out += DatePicture(when, DATE_LONGDATE, nullptr);
-            i += std::min<size_t>(count, 6);
-            afterHour = false;
-            continue;
+            out += count <= 2 ? (count == 1 ? IntToStr(when.wDay) : TwoDigits(when.wDay))
+                 : count <= 4 ? DatePicture(when, 0, count == 3 ? "ddd" : "dddd")
+                              : DatePicture(when, count == 5 ? DATE_SHORTDATE : DATE_LONGDATE, nullptr);
+            break;
         case 'm':
-            count = std::min<size_t>(run('m'), 4);
-            if (afterHour && count <= 2)
-                out += count == 1 ? IntToStr(when.wMinute) : TwoDigits(when.wMinute);
-            else if (count == 1)
-                out += IntToStr(when.wMonth);
-            else if (count == 2)
-                out += TwoDigits(when.wMonth);
-            else if (count == 3)
-                out += DatePicture(when, 0, "MMM");
-            else
-                out += DatePicture(when, 0, "MMMM");
-            i += count;
-            afterHour = false;
-            continue;
+            out += count <= 2 ? (count == 1 ? IntToStr(when.wMonth) : TwoDigits(when.wMonth))
+                              : DatePicture(when, 0, count == 3 ? "MMM" : "MMMM");
+            break;
         case 'y':
-            count = run('y');
             out += count <= 2 ? TwoDigits(when.wYear % 100) : Format("%04d", when.wYear);
-            i += count;
-            afterHour = false;
-            continue;
-        case 'h':
-            count = std::min<size_t>(run('h'), 2);
-            out += count == 1 ? IntToStr(when.wHour) : TwoDigits(when.wHour);
-            i += count;
-            afterHour = true;
-            continue;
-        case 'n':
-            count = std::min<size_t>(run('n'), 2);
-            out += count == 1 ? IntToStr(when.wMinute) : TwoDigits(when.wMinute);
-            i += count;
-            afterHour = false;
-            continue;
-        case 's':
-            count = std::min<size_t>(run('s'), 2);
-            out += count == 1 ? IntToStr(when.wSecond) : TwoDigits(when.wSecond);
-            i += count;
-            afterHour = false;
-            continue;
+            break;
         case 't':
-            count = std::min<size_t>(run('t'), 2);
             out += TimePicture(when, count == 1 ? TIME_NOSECONDS : 0);
-            i += count;
-            afterHour = false;
-            continue;
+            break;
         default:
+            out.append(count, letter);
             break;
         }
-        out += c;
-        ++i;
     }
     return out;
 }

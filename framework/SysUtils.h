@@ -22,15 +22,14 @@ std::string LowerCase(std::string text);
 std::string Trim(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
 
-// Date and time formatting with the letters of the usual day/month/year format
-// language: d dd ddd dddd ddddd dddddd, m mm mmm mmmm, yy yyyy, h hh, n nn,
-// s ss, t tt, am/pm, "/" (date separator), ":" (time separator), and quoted
-// literal text. "m" right after an hour is read as minutes. Names and the
-// short and long formats come from the user's locale.
+// The build stamp's date and time in the letters of the usual format language:
+// d dd (day), ddd dddd (day name), ddddd dddddd (short and long date), m mm
+// (month), mmm mmmm (month name), yy yyyy, t tt (time without and with
+// seconds). Names, dates and times come from the user's locale; every other
+// character stands for itself.
 std::string FormatDateTime(const std::string& format, const SYSTEMTIME& when);
 SYSTEMTIME Now();
 char DateSeparator();
-char TimeSeparator();
 
 // File-name parts; both "\" and ":" end the path part.
 std::string ExtractFilePath(const std::string& fileName);  // with trailing "\"

@@ -1,6 +1,7 @@
 #include "registry/RegHelpers.h"
 
 #include "framework/Exceptions.h"
+#include "framework/PictureWidth.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
 
@@ -50,6 +51,25 @@ std::unique_ptr<TRegistry> NewRegistry(RootCode root, REGSAM access)
     return reg;
 }
 
+// The key of path holding the value name, open for reading, or nullptr. For
+// the classes root the current user's own classes come first: Windows shows
+// them inside HKEY_CLASSES_ROOT ahead of the machine's, Wine 8 shows only the
+// machine's. On Windows the second read gives the merged answer anyway.
+std::unique_ptr<TRegistry> OpenWithValue(RootCode root, const std::string& path, const std::string& name)
+{
+    if (root == rcClassesRoot) {
+        const std::string relative = NormalizeKeyPath(path);
+        auto user = NewRegistry(rcCurrentUser, KEY_READ);
+        if (user->OpenKey(relative.empty() ? "Software\\Classes" : "Software\\Classes\\" + relative, false) &&
+            user->ValueExists(name))
+            return user;
+    }
+    auto reg = NewRegistry(root, KEY_READ);
+    if (reg->OpenKey(path, false) && reg->ValueExists(name))
+        return reg;
+    return nullptr;
+}
+
 } // namespace
 
 std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path)
@@ -66,10 +86,8 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
 
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
-        return reg->ReadString(name);
-    return {};
+    const auto reg = OpenWithValue(root, path, name);
+    return reg ? reg->ReadString(name) : std::string();
 }
 
 namespace {
@@ -132,10 +150,8 @@ TRegText ReadRegText(RootCode root, const std::string& path, const std::string& 
 
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
-        return reg->ReadInteger(name);
-    return -1;
+    const auto reg = OpenWithValue(root, path, name);
+    return reg ? reg->ReadInteger(name) : -1;
 }
 
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)
@@ -229,4 +245,10 @@ std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash)
     if (addTrailingBackslash && (result.empty() || result.back() != '\\'))
         result += '\\';
     return result;
+}
+
+bool ImageWidthAtMost(const std::string& fileName, int maxWidth)
+{
+    const std::optional<int> width = PictureWidth(fileName);
+    return width && *width <= maxWidth;
 }

@@ -33,6 +33,9 @@ const char* RootKeyName(HKEY root);
 // misslungen" when that fails.
 std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path);
 
+// Reads of rcClassesRoot see the merged view, as Windows shows it: a value of
+// HKEY_CURRENT_USER\Software\Classes\<path> before one of the classes root.
+
 // REG_SZ or REG_EXPAND_SZ data up to the first NUL, never expanded; "" when the
 // key or value is absent; another type raises "Ungültiger Datentyp für '%s'".
 // An empty name reads the key's default value.
@@ -82,5 +85,5 @@ std::string ExpandEnvPath(const std::string& path, bool addTrailingBackslash);
 
 // True when the picture file (.bmp, .ico, .wmf, .emf, .jpg, .jpeg) loads and is
 // at most maxWidth pixels wide; false when it is wider, cannot be loaded or has
-// another extension. Never raises.
+// another extension. Never raises. PictureWidth tells the two failures apart.
 bool ImageWidthAtMost(const std::string& fileName, int maxWidth);

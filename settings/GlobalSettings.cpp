@@ -1,5 +1,6 @@
 #include "settings/GlobalSettings.h"
 
+#include "registry/RegBackup.h"
 #include "settings/MailTemplate.h"
 
 namespace {
@@ -46,5 +47,14 @@ TSettingModel GlobalSettings(const std::string& templatesFolder)
     entry.action = [templatesFolder](bool checked) {
         return checked ? InstallMailTemplate(templatesFolder) : RemoveMailTemplate(templatesFolder);
     };
+    entry.planAction = [templatesFolder](TBackupPlan& plan, bool checked) {
+        PlanMailTemplate(plan, checked);
+        // The file is the program's own: a restore inside the program writes
+        // it again when the entry comes back.
+        const std::string path = MailTemplatePath(templatesFolder);
+        if (!path.empty())
+            plan.Note("Die Datei " + path + " ist die E-Mail-Vorlage von Zorvane.");
+    };
+    entry.read = [](const std::string&) { return std::string(MailTemplateInstalled() ? "1" : "0"); };
     return model;
 }

@@ -73,9 +73,27 @@ TYPED_TEST(FlatButtonKinds, FramesAndFillsByState)
     EXPECT_EQ(disabled(24, 0), kBorder);
     EXPECT_EQ(disabled(1, 1), own);
     b->SetEnabled(true);
-    EXPECT_EQ(b->State(), bsDisabled);
+    EXPECT_EQ(b->State(), bsUp) << "enabling puts the state right";
     Painted again(*b);
-    EXPECT_EQ(b->State(), bsUp) << "enabling repairs the state when painting";
+    EXPECT_EQ(b->State(), bsUp) << "painting only reads it";
+}
+
+// Enabling, latching and pressing set the state; painting only reads it.
+TYPED_TEST(FlatButtonKinds, StateFollowsEnablingAndLatchingWithoutAPaint)
+{
+    auto* b = this->button;
+    b->SetGroupIndex(1);
+    b->SetEnabled(false);
+    b->SetDown(true);
+    EXPECT_EQ(b->State(), bsDisabled) << "latched while disabled";
+    Painted disabled(*b);
+    EXPECT_EQ(b->State(), bsDisabled);
+    b->SetEnabled(true);
+    EXPECT_EQ(b->State(), bsExclusive);
+    b->SetGroupIndex(0);
+    Press(b);
+    b->SetEnabled(false);
+    EXPECT_FALSE(b->Dragging()) << "disabling ends the drag";
 }
 
 TYPED_TEST(FlatButtonKinds, GlyphImageChosenByStateAndNumGlyphs)
@@ -115,8 +133,8 @@ TYPED_TEST(FlatButtonKinds, GlyphImageChosenByStateAndNumGlyphs)
     EXPECT_EQ(b->NumGlyphs(), 3) << "no whole multiple of the height: count kept";
 }
 
-// The first paint after enabling a latched button repairs its state from
-// disabled; the glyph must then move with the sunken frame at once.
+// Enabling a latched button makes it latched again at once; the glyph moves
+// with the sunken frame in the first paint.
 TYPED_TEST(FlatButtonKinds, ReenabledLatchedButtonPaintsLikeOneNeverDisabled)
 {
     auto* b = this->button;
@@ -130,7 +148,7 @@ TYPED_TEST(FlatButtonKinds, ReenabledLatchedButtonPaintsLikeOneNeverDisabled)
     ASSERT_EQ(latched(10, 10), kDown);
     b->SetEnabled(false);
     b->SetEnabled(true);
-    ASSERT_EQ(b->State(), bsDisabled) << "repaired by the next paint";
+    ASSERT_EQ(b->State(), bsExclusive) << "enabling puts it right";
     const Painted again(*b);
     EXPECT_EQ(b->State(), bsExclusive);
     int differing = 0;

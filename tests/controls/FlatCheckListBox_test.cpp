@@ -125,10 +125,12 @@ TEST_F(FlatCheckListBoxTest, PaintsTicksTickBoxesAndTheHighlightedRow)
     EXPECT_EQ(mem.Pixel(row2.left, row2.top), white);
 }
 
-// Indexes from 256 on are shown but cannot be ticked: a press on their tick
-// box reports nothing.
-TEST_F(FlatCheckListBoxTest, TickBoxesFrom256OnReportNothing)
+// Every index can be ticked, also from 256 on, and each toggle is reported
+// once: by the mouse to both events, by the space bar to OnMarkToggled only.
+TEST_F(FlatCheckListBoxTest, TickBoxesFrom256OnTickAndReportEachChangeOnce)
 {
+    int toggles = 0;
+    list->OnMarkToggled = [&](TObject*) { ++toggles; };
     list->Items().Clear();
     for (int i = 0; i < 300; ++i)
         list->Items().Add("Hinweis " + std::to_string(i));
@@ -136,13 +138,21 @@ TEST_F(FlatCheckListBoxTest, TickBoxesFrom256OnReportNothing)
         Key(wnd, VK_DOWN);
     struct Row {
         int row, index;
-        bool ticks;
-    } const rows[] = {{0, 254, true}, {1, 255, true}, {2, 256, false}, {3, 257, false}};
+    } const rows[] = {{0, 254}, {1, 255}, {2, 256}, {3, 257}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.index);
-        const int before = clickChecks;
-        Click(wnd, Box(r.row).left + 2, Box(r.row).top + 2);
-        EXPECT_EQ(list->ItemChecked(r.index), r.ticks);
-        EXPECT_EQ(clickChecks - before, r.ticks ? 1 : 0);
+        for (bool ticked : {true, false}) {
+            const int checks = clickChecks, toggled = toggles;
+            Click(wnd, Box(r.row).left + 2, Box(r.row).top + 2);
+            EXPECT_EQ(list->ItemChecked(r.index), ticked);
+            EXPECT_EQ(clickChecks - checks, 1);
+            EXPECT_EQ(toggles - toggled, 1);
+        }
     }
+    Click(wnd, 60, list->RowRect(3).top + 5);
+    ASSERT_EQ(list->HighlightedItem(), 257);
+    Key(wnd, VK_SPACE);
+    EXPECT_TRUE(list->ItemChecked(257));
+    EXPECT_EQ(toggles, 9);
+    EXPECT_EQ(clickChecks, 8);
 }

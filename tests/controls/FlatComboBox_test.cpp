@@ -1,6 +1,7 @@
 #include "controls/FlatUtilitys.h"
 #include "controls/TFlatComboBoxUnit.h"
 #include "EditComboFixture.h"
+#include "framework/SysUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -208,4 +209,23 @@ TEST_F(FlatComboTest, DerivedColoursComeFromTheParentWhileTheComboKeepsItsOwn)
     form->SetColor(RGBColor(0, 0, 0));
     RGBToHLS240(ColorToRGB(combo->ColorArrowBackground()), h, l, s);
     EXPECT_EQ(l, 0);
+}
+
+TEST_F(FlatComboTest, DropDownListTakesNoTypingAndShowsTheChosenItem)
+{
+    for (const char* name : {"Anna", "Bernd"})
+        combo->Items().Add(name);
+    combo->SetItemIndex(0);
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->SetFocus();
+    ASSERT_EQ(GetFocus(), combo->Handle()) << "no edit of its own takes the keys";
+    for (char c : std::string("Qxz"))
+        SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 0);
+    EXPECT_EQ(WindowText(combo->Handle()), "Anna");
+    EXPECT_EQ(changes, 0);
+    // The keys did arrive: a letter that begins an item chooses it.
+    SendMessageA(GetFocus(), WM_CHAR, 'B', 0);
+    EXPECT_EQ(combo->Text(), "Bernd");
+    EXPECT_EQ(changes, 1);
 }

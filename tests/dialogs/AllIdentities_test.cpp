@@ -16,6 +16,7 @@
 #include "registry/RegFileKit.h"
 #include "controls/TFlatSpeedButtonUnit.h"
 #include "support/Backups.h"
+#include "support/EmlKeys.h"
 #include "support/FakeClientWindow.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
@@ -35,8 +36,6 @@ constexpr const char* kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolba
 constexpr const char* kBeep = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current";
 constexpr const char* kWab = "Software\\Microsoft\\WAB";
 constexpr const char* kWab4 = "Software\\Microsoft\\WAB\\WAB4";
-constexpr const char* kEml = ".eml";
-constexpr const char* kShellNew = ".eml\\ShellNew";
 
 void Flip(TFlatCheckBox* box)
 {
@@ -58,12 +57,14 @@ struct AllDlgTest : testing::Test {
     SharedKeyGuard wab{HKEY_CURRENT_USER, kWab};
     SharedKeyGuard oe{HKEY_LOCAL_MACHINE, kOE};
     SharedKeyGuard eml{HKEY_CLASSES_ROOT, kEml};
+    SharedKeyGuard userEml{HKEY_CURRENT_USER, kUserEml};
     std::unique_ptr<TAllDlg> dlg;
 
     void SetUp() override
     {
         for (auto [root, path] : {std::pair{HKEY_CURRENT_USER, kToolbar}, {HKEY_CURRENT_USER, kBeep},
-                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml}})
+                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml},
+                                  {HKEY_CURRENT_USER, kUserEml}})
             DeleteTree(root, path);
     }
     void TearDown() override
@@ -93,7 +94,8 @@ struct AllDlgTest : testing::Test {
             }
         };
         for (auto [root, path] : {std::pair{HKEY_CURRENT_USER, kToolbar}, {HKEY_CURRENT_USER, kBeep},
-                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml}})
+                                  {HKEY_CURRENT_USER, kWab}, {HKEY_LOCAL_MACHINE, kOE}, {HKEY_CLASSES_ROOT, kEml},
+                                  {HKEY_CURRENT_USER, kUserEml}})
             dump(KeySnapshot::Take(root, path), dump, 0);
         return out.str();
     }
@@ -204,14 +206,15 @@ TEST_F(AllDlgTest, MailTemplateIsInstalledAndRemovedWithItsEntry)
     EXPECT_EQ(bytes, MailTemplateBytes());
     EXPECT_EQ(bytes.substr(0, 8), "From: \r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 47), "------=_NextPart_000_0008_01C3EC92.6F128190--\r\n");
-    auto stored = QueryValue(HKEY_CLASSES_ROOT, kShellNew, "FileName");
+    auto stored = QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->AsString(), path + '\0');
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kShellNew)) << "nothing machine-wide";
     EXPECT_EQ(Open().chkMailKontext->Checked(), 1);
 
     Flip(dlg->chkMailKontext);
     dlg->BtnTakeItClick(nullptr);
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kShellNew));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserShellNew));
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
 
     // A ShellNew key of someone else's without "FileName" keeps its values.
@@ -220,7 +223,7 @@ TEST_F(AllDlgTest, MailTemplateIsInstalledAndRemovedWithItsEntry)
     Flip(dlg->chkMailKontext);
     dlg->BtnTakeItClick(nullptr);
     EXPECT_TRUE(QueryValue(HKEY_CLASSES_ROOT, kShellNew, "NullFile"));
-    EXPECT_TRUE(QueryValue(HKEY_CLASSES_ROOT, kShellNew, "FileName"));
+    EXPECT_TRUE(QueryValue(HKEY_CURRENT_USER, kUserShellNew, "FileName"));
     DeleteFileA(path.c_str());
     // Without a Templates folder nothing is written and nothing lands in the
     // current folder.
@@ -252,6 +255,16 @@ std::string WriteBitmap(const std::string& name, int width, int height)
     return path;
 }
 
+// A file of the given bytes in the temp folder.
+std::string WriteTempFile(const std::string& name, const std::string& bytes)
+{
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
 // Answers the file dialog with a fixed file and records its title and filter.
 struct PickedFile {
     std::string answer;
@@ -277,6 +290,7 @@ TEST_F(AllDlgTest, BitmapAndSoundPickersCheckWhatWasChosen)
     const Case bitmaps[] = {
         {WriteBitmap("zv_wide.bmp", 23, 5), "Das ausgewählte Bild überschreitet die maximale Größe von 22x22 Pixel!"},
         {WriteBitmap("zv_pic.dib", 22, 5), "Dies ist kein Bild im BMP-Format!"},
+        {WriteTempFile("zv_broken.bmp", "BM kaputt"), "Die ausgewählte Datei ist keine lesbare Bitmap!"},
         {WriteBitmap("zv_tall.Bmp", 22, 120), nullptr},
     };
     for (const Case& c : bitmaps) {
@@ -311,14 +325,23 @@ TEST_F(AllDlgTest, BitmapAndSoundPickersCheckWhatWasChosen)
     EXPECT_EQ(pick.title, "Sound im WAV-Format wählen");
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].text, "Dies ist kein Sound im WAV-Format!");
-    pick.answer = "c:\\x\\KLANG.WAV";
+    // A file that only has the name of one is refused too.
+    boxes.Boxes.clear();
+    pick.answer = WriteTempFile("zv_fake.wav", "ID3 keine Welle");
     d.btnRegSoundClick(nullptr);
-    EXPECT_EQ(d.edSound->Text(), "c:\\x\\KLANG.WAV");
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].text, "Die ausgewählte Datei ist keine lesbare WAV-Datei (RIFF/WAVE)!");
+    EXPECT_EQ(d.edSound->Text(), "");
+    const std::string wave = WriteTempFile("zv_KLANG.WAV", std::string("RIFF\x24\0\0\0WAVEfmt ", 16) +
+                                                             std::string(20, '\0') + "data" + std::string(4, '\0'));
+    pick.answer = wave;
+    d.btnRegSoundClick(nullptr);
+    EXPECT_EQ(d.edSound->Text(), wave);
     d.BtnTakeItClick(nullptr);
     auto beepValue = QueryValue(HKEY_CURRENT_USER, kBeep, "");
     ASSERT_TRUE(beepValue);
     EXPECT_EQ(beepValue->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(beepValue->AsString(), std::string("c:\\x\\KLANG.WAV\0", 15));
+    EXPECT_EQ(beepValue->AsString(), wave + '\0');
 
     std::vector<std::pair<std::string, DWORD>> played;
     BOOL result = TRUE;
@@ -328,12 +351,18 @@ TEST_F(AllDlgTest, BitmapAndSoundPickersCheckWhatWasChosen)
     });
     d.ImageSoundPlayClick(nullptr);
     ASSERT_EQ(played.size(), 1u);
-    EXPECT_EQ(played[0], std::make_pair(std::string("c:\\x\\KLANG.WAV"), DWORD{0x22001}));
+    // Asynchronous, and never the system's default sound in its place.
+    EXPECT_EQ(played[0], std::make_pair(wave, DWORD{SND_FILENAME | SND_ASYNC | SND_NOWAIT | SND_NODEFAULT}));
     boxes.Boxes.clear();
     result = FALSE;
     d.ImageSoundPlayClick(nullptr);
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].text, "System konnte Sound-Datei nicht wiedergeben!");
+    // A file gone since it was chosen is not handed to the system at all.
+    DeleteFileA(wave.c_str());
+    boxes.Boxes.clear();
+    d.ImageSoundPlayClick(nullptr);
+    EXPECT_EQ(boxes.Boxes.size(), 1u);
     d.edSound->SetText("");
     d.ImageSoundPlayClick(nullptr);
     EXPECT_EQ(played.size(), 2u);

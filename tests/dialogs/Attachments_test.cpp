@@ -143,6 +143,22 @@ struct AttachDlgTest : testing::Test {
     }
 };
 
+TEST_F(AttachDlgTest, EveryControlIsInTheDialogsFontAndTheTitleStaysBoldAndWhite)
+{
+    TAttachDlg& d = Open();
+    ASSERT_EQ(d.Font().Name(), "MS Sans Serif");
+    for (TComponent* c : d.Components())
+        if (auto* control = dynamic_cast<TControl*>(c)) {
+            // The lists have Courier New of their own.
+            if (control == d.LBoxFree || control == d.LBoxClosed)
+                continue;
+            EXPECT_EQ(control->Font().Name(), "MS Sans Serif") << control->Name();
+            EXPECT_EQ(control->Font().Height(), d.Font().Height()) << control->Name();
+        }
+    EXPECT_EQ(d.PanelTitle->Font().Style(), fsBold);
+    EXPECT_EQ(d.PanelTitle->Font().Color(), clWhite);
+}
+
 TEST_F(AttachDlgTest, ListsEveryExtensionKeyInTheLocalesOrderWithItsFileTypeAndTheCount)
 {
     // Given out of order: byte order would put upper case first and umlauts

@@ -603,7 +603,7 @@ TEST_F(NoticeListTest, TicksDeclinedWhenChangingTheIdentityAreNotDeleted)
     EXPECT_TRUE(QueryValue(HKEY_CURRENT_USER, key, "Compact Now"));
 }
 
-TEST_F(NoticeListTest, BeyondTheFirst256NoticesNothingCanBeTicked)
+TEST_F(NoticeListTest, NoticesBeyondThe256thCanBeTickedAndDeleted)
 {
     AddIdentity(kA, "Anna");
     for (int i = 0; i < 300; ++i)
@@ -611,22 +611,28 @@ TEST_F(NoticeListTest, BeyondTheFirst256NoticesNothingCanBeTicked)
     TseparateDlg& d = Open();
     ASSERT_EQ(d.CBDialogs->Items().Count(), 300);
     EXPECT_EQ(d.lblDialogs->Caption(), std::string(300, '0'));
-    // Scrolled to the end: the last rows cannot be ticked.
+    // Scrolled to the end: the last rows tick like the first.
     for (int i = 0; i < 40; ++i)
         SendMessageA(d.CBDialogs->Handle(), WM_KEYDOWN, VK_NEXT, 0);
-    ASSERT_GT(d.CBDialogs->TopIndex(), 256);
+    const int top = d.CBDialogs->TopIndex();
+    ASSERT_GT(top, 256);
     TickByMouse(0);
     TickByKeyboard(1);
-    EXPECT_EQ(d.lblDialogs->Caption(), std::string(300, '0'));
+    std::string pattern(300, '0');
+    pattern[static_cast<size_t>(top)] = pattern[static_cast<size_t>(top + 1)] = '1';
+    EXPECT_EQ(d.lblDialogs->Caption(), pattern);
+    const std::string first = d.CBDialogs->Items()[top], second = d.CBDialogs->Items()[top + 1];
     d.OkBtn->Click();
-    EXPECT_EQ(QueryValue(HKEY_CURRENT_USER, key, "Hinweis 299")->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_FALSE(QueryValue(HKEY_CURRENT_USER, key, first));
+    EXPECT_FALSE(QueryValue(HKEY_CURRENT_USER, key, second));
+    EXPECT_EQ(QueryValue(HKEY_CURRENT_USER, key, "Hinweis 0")->type, static_cast<DWORD>(REG_DWORD));
     HKEY k = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &k), ERROR_SUCCESS);
     DWORD count = 0;
     RegQueryInfoKeyA(k, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
                      nullptr);
     RegCloseKey(k);
-    EXPECT_EQ(count, 300u);
+    EXPECT_EQ(count, 298u);
 }
 
 // Names the ANSI calls cannot tell apart: one outside the code page and its

@@ -33,10 +33,12 @@ TEST(FormatDateTime, FixedLettersAndSeparators)
     t.wHour = 10;
     t.wMinute = 34;
     t.wSecond = 22;
-    EXPECT_EQ(FormatDateTime("dd/mm/yyyy", t), "07.04.2008");
-    EXPECT_EQ(FormatDateTime("d.m.yy h:nn:ss", t), "7.4.08 10:34:22");
-    EXPECT_EQ(FormatDateTime("hh:mm", t), "10:34") << "m after an hour means minutes";
-    EXPECT_EQ(FormatDateTime("'am' dd", t), "am 07") << "quoted text is literal";
+    EXPECT_EQ(FormatDateTime("dd.mm.yyyy", t), "07.04.2008");
+    EXPECT_EQ(FormatDateTime("d.m.yy t", t), "7.4.08 10:34");
+    char shortDate[64] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, shortDate, sizeof shortDate);
+    EXPECT_EQ(FormatDateTime("ddddd", t), shortDate) << "the locale's short date";
+    EXPECT_EQ(FormatDateTime("[dd/mm] x", t), "[07/04] x") << "other characters stand for themselves";
     EXPECT_EQ(FormatDateTime("tt", t), "10:34:22");
     EXPECT_EQ(FormatDateTime("mmmm", t), "April");
     EXPECT_EQ(FormatDateTime("dddd", t), "Montag");

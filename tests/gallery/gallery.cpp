@@ -219,15 +219,19 @@ int main(int argc, char** argv)
     list->SetItems(extensions);
     list->SetItemSelected(1, true);
     list->SetItemSelected(3, true);
-    auto* checks = Place<TFlatCheckListBox>(form, 200, 442, 230, 99);
-    std::vector<std::string> notices = {"Nachricht löschen", "Offline arbeiten", "Ordner komprimieren", "Senden"};
+    // As the notice list: more entries than fit, reached by the scroll buttons.
+    auto* checks = Place<TFlatCheckListBox>(form, 200, 442, 230, 109);
+    checks->SetScrollBars(true);
+    checks->SetBounds(200, 442, 230, 109);
+    std::vector<std::string> notices = {"Nachricht löschen", "Offline arbeiten", "Ordner komprimieren", "Senden",
+                                        "Synchronisieren", "Abonnieren", "Antworten", "Drucken", "Verschieben"};
     checks->SetItems(notices);
     form->Show();
     // Ticks and the highlight are the user's: set them the user's way. The
     // check list keeps the focus, or it would forget its highlighted row.
-    Press(checks, 10, 10);
-    Press(checks, 10, 48);
-    Press(checks, 80, 29);
+    Press(checks, 10, 20);
+    Press(checks, 10, 58);
+    Press(checks, 80, 39);
     auto* link = Place<THTTPLabel>(form, 450, 450, 200, 16);
     link->SetCaption("www.example.org");
     link->SetUrl("http://www.example.org");

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 constexpr RootCode HKCU = rcCurrentUser;
@@ -81,6 +83,20 @@ TEST(RegHelpersRead, StringsIntegersAbsenceAndErrors)
     EXPECT_EQ(ReadRegInteger(HKCU, box.Sub("nicht\\da"), "d"), -1);
     EXPECT_FALSE(GetRegValueNames(HKCU, box.Sub("nicht")).has_value());
     EXPECT_FALSE(KeyExists(r, box.Sub("nicht")));
+}
+
+// The classes root as Windows shows it, also under Wine, which does not merge
+// the user's own classes in: a user's value comes first.
+TEST(RegHelpersRead, ClassesRootSeesTheUsersOwnClassesFirst)
+{
+    const std::string type = ".zvmerge" + std::to_string(GetCurrentProcessId()), user = "Software\\Classes\\" + type;
+    for (const auto& [mine, machine, read] : {std::tuple{"b", "", "b"}, {"", "m", "m"}, {"b", "m", "b"}}) {
+        SetString(HKEY_CURRENT_USER, user, *mine ? "Text" : "Anderes", mine);
+        SetString(HKEY_CLASSES_ROOT, type, *machine ? "Text" : "Anderes", machine);
+        EXPECT_EQ(ReadRegString(rcClassesRoot, "\\" + type, "Text"), read);
+        DeleteTree(HKEY_CURRENT_USER, user);
+        DeleteTree(HKEY_CLASSES_ROOT, type);
+    }
 }
 
 TEST(RegHelpersList, SubKeysCreateAMissingKeyValueNamesDoNot)

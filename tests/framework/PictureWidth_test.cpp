@@ -1,6 +1,9 @@
+#include "framework/PictureWidth.h"
+
 #include "registry/RegHelpers.h"
 
 #include "support/SeamRecorder.h"
+#include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,31 +13,7 @@
 
 namespace {
 
-using Bytes = std::vector<BYTE>;
-
-// Picture files in TEMP, removed when the test ends.
-class TempFiles {
-public:
-    ~TempFiles()
-    {
-        for (const std::string& file : FFiles)
-            DeleteFileA(file.c_str());
-    }
-    std::string Write(const std::string& name, const Bytes& bytes)
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        FFiles.push_back(std::string(temp) + "zv" + std::to_string(GetCurrentProcessId()) + "_" + name);
-        HANDLE h = CreateFileA(FFiles.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        EXPECT_TRUE(WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) << name;
-        CloseHandle(h);
-        return FFiles.back();
-    }
-
-private:
-    std::vector<std::string> FFiles;
-};
+using Bytes = TempFiles::Bytes;
 
 template <typename T>
 void Put(Bytes& out, const T& value)
@@ -123,7 +102,7 @@ int ScreenCaps(int index)
 
 } // namespace
 
-TEST(ImageWidthAtMost, EveryFormatComparesItsPixelWidth)
+TEST(PictureWidth, EveryFormatGivesItsPixelWidth)
 {
     TempFiles files;
     MessageBoxRecorder boxes;
@@ -151,26 +130,33 @@ TEST(ImageWidthAtMost, EveryFormatComparesItsPixelWidth)
         {files.Write("zeichnung.wmf", PlaceableWmf(2880, 1440)), 2 * ScreenCaps(LOGPIXELSX)},
     };
     for (const Case& c : cases) {
+        EXPECT_EQ(PictureWidth(c.file), c.width) << c.file;
+        // The picker's check on top of it.
         EXPECT_TRUE(ImageWidthAtMost(c.file, c.width)) << c.file;
         EXPECT_FALSE(ImageWidthAtMost(c.file, c.width - 1)) << c.file;
     }
     EXPECT_TRUE(boxes.Boxes.empty());
 }
 
-TEST(ImageWidthAtMost, AnythingThatDoesNotLoadIsFalseWithoutMessage)
+TEST(PictureWidth, AnythingThatDoesNotLoadIsNoPictureWithoutMessage)
 {
     TempFiles files;
     MessageBoxRecorder boxes;
     const Bytes text = {'k', 'e', 'i', 'n', ' ', 'B', 'i', 'l', 'd', '\r', '\n'};
+    std::vector<std::string> none;
     for (const char* name : {"text.bmp", "text.ico", "text.emf", "text.wmf", "text.jpg", "text.jpeg"})
-        EXPECT_FALSE(ImageWidthAtMost(files.Write(name, text), 10000)) << name;
+        none.push_back(files.Write(name, text));
     // The extension decides the format.
     for (const char* name : {"bild.png", "bild.gif", "bild.jpg", "bild"})
-        EXPECT_FALSE(ImageWidthAtMost(files.Write(name, Bitmap24(4, 4)), 10000)) << name;
+        none.push_back(files.Write(name, Bitmap24(4, 4)));
     // A Windows metafile without the placeable header has no size.
-    EXPECT_FALSE(ImageWidthAtMost(files.Write("roh.wmf", RecordedWmf()), 10000));
-    EXPECT_FALSE(ImageWidthAtMost(files.Write("halb.jpg", Bytes(Jpeg13x7.begin(), Jpeg13x7.begin() + 40)), 10000));
-    EXPECT_FALSE(ImageWidthAtMost(files.Write("leer.bmp", {}), 10000));
-    EXPECT_FALSE(ImageWidthAtMost("C:\\gibt\\es\\nicht.bmp", 10000));
+    none.push_back(files.Write("roh.wmf", RecordedWmf()));
+    none.push_back(files.Write("halb.jpg", Bytes(Jpeg13x7.begin(), Jpeg13x7.begin() + 40)));
+    none.push_back(files.Write("leer.bmp", {}));
+    none.push_back("C:\\gibt\\es\\nicht.bmp");
+    for (const std::string& file : none) {
+        EXPECT_EQ(PictureWidth(file), std::nullopt) << file;
+        EXPECT_FALSE(ImageWidthAtMost(file, 10000)) << file;
+    }
     EXPECT_TRUE(boxes.Boxes.empty());
 }
