@@ -1,4 +1,5 @@
-// RAII for GDI: owned objects, selected objects, device contexts.
+// RAII for GDI: owned objects, selected objects, device contexts; and the
+// handle of an open file.
 #pragma once
 
 #include <windows.h>
@@ -138,4 +139,22 @@ public:
 private:
     HDC FDC;
     int FSaved;
+};
+
+// A handle from CreateFile; INVALID_HANDLE_VALUE, not NULL, means none.
+class UniqueFile {
+public:
+    explicit UniqueFile(HANDLE handle) : FHandle(handle) {}
+    UniqueFile(const UniqueFile&) = delete;
+    UniqueFile& operator=(const UniqueFile&) = delete;
+    ~UniqueFile()
+    {
+        if (FHandle != INVALID_HANDLE_VALUE)
+            CloseHandle(FHandle);
+    }
+    HANDLE Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE FHandle;
 };

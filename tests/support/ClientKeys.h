@@ -1,0 +1,78 @@
+// Every key of the mail client that the settings touch, locked, saved and
+// cleared for one test and put back after it: the identities, the keys of the
+// global settings and the client's own key with its version.
+#pragma once
+
+#include "registry/IdentityCatalog.h"
+#include "settings/SettingModel.h"
+#include "support/SharedKeyGuard.h"
+
+#include <span>
+#include <sstream>
+
+namespace zvtest {
+
+inline constexpr const char* kClientKey = "Software\\Microsoft\\Outlook Express";
+
+inline const std::pair<HKEY, const char*> kClientKeys[] = {
+    {HKEY_CURRENT_USER, "Identities"},
+    {HKEY_LOCAL_MACHINE, kClientKey},
+    {HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Toolbar"},
+    {HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\.Default\\MailBeep"},
+    {HKEY_CURRENT_USER, "Software\\Microsoft\\WAB"},
+    {HKEY_CLASSES_ROOT, ".eml"},
+};
+
+struct ClientKeys {
+    SharedKeyGuard guards[std::size(kClientKeys)] = {
+        {kClientKeys[0].first, kClientKeys[0].second}, {kClientKeys[1].first, kClientKeys[1].second}, {kClientKeys[2].first, kClientKeys[2].second},
+        {kClientKeys[3].first, kClientKeys[3].second}, {kClientKeys[4].first, kClientKeys[4].second}, {kClientKeys[5].first, kClientKeys[5].second}};
+
+    ClientKeys()
+    {
+        for (const auto& [root, path] : kClientKeys)
+            DeleteTree(root, path);
+    }
+
+    // A client of version 6 with the identities given as key name and user name.
+    static std::vector<TIdentityInfo> Install(std::initializer_list<std::pair<const char*, const char*>> identities)
+    {
+        SetString(HKEY_LOCAL_MACHINE, std::string(kClientKey) + "\\Version Info", "Current", "6,00,2900,5512");
+        std::vector<TIdentityInfo> made;
+        for (const auto& [key, name] : identities) {
+            SetString(HKEY_CURRENT_USER, std::string("Identities\\") + key, "Username", name);
+            made.push_back({name, std::string("\\") + key + "\\"});
+        }
+        return made;
+    }
+
+    // Every value below every key, to tell whether anything changed.
+    static std::string Snapshot()
+    {
+        std::ostringstream out;
+        auto dump = [&](const KeySnapshot& k, auto& self) -> void {
+            out << (k.Exists ? "+" : "-");
+            for (const auto& [n, v] : k.Values)
+                out << n << ':' << v.type << ':' << v.AsString() << ';';
+            for (const auto& [n, c] : k.Children) {
+                out << '[' << n;
+                self(c, self);
+                out << ']';
+            }
+        };
+        for (const auto& [root, path] : kClientKeys)
+            dump(KeySnapshot::Take(root, path), dump);
+        return out.str();
+    }
+};
+
+// The stored value of each row of a catalogue below base, type and bytes.
+inline std::vector<std::optional<RegValue>> StoredValues(std::span<const TSettingDef> defs, const std::string& base)
+{
+    std::vector<std::optional<RegValue>> values;
+    for (const TSettingDef& def : defs)
+        values.push_back(QueryValue(RootKeyOf(def.root), TSettingModel::KeyPath(base, def.key), def.value));
+    return values;
+}
+
+} // namespace zvtest
