@@ -4,7 +4,10 @@
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
 
+#include <map>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 HKEY RootKeyOf(RootCode root)
 {
@@ -30,6 +33,61 @@ std::unique_ptr<TRegistry> NewRegistry(RootCode root, REGSAM access)
     return reg;
 }
 
+thread_local TRegKeyScope::TKeys* CurrentKeys = nullptr;
+
+// The registry compares names without regard to case.
+std::string KeyName(const std::string& path)
+{
+    return UpperCase(NormalizeKeyPath(path));
+}
+
+} // namespace
+
+struct TRegKeyScope::TKeys {
+    std::map<std::tuple<HKEY, REGSAM, std::string>, std::unique_ptr<TRegistry>> Open;
+    TKeys* Outer = nullptr;
+};
+
+TRegKeyScope::TRegKeyScope() : FKeys(std::make_unique<TKeys>())
+{
+    FKeys->Outer = std::exchange(CurrentKeys, FKeys.get());
+}
+
+TRegKeyScope::~TRegKeyScope()
+{
+    CurrentKeys = FKeys->Outer;
+}
+
+namespace {
+
+// A registry object with path open: the scope's, or one of this call's own.
+class TOpenKey {
+public:
+    TOpenKey(RootCode root, REGSAM access, const std::string& path, bool canCreate)
+    {
+        const auto name = std::make_tuple(RootKeyOf(root), access, KeyName(path));
+        if (CurrentKeys)
+            if (const auto found = CurrentKeys->Open.find(name); found != CurrentKeys->Open.end()) {
+                FReg = found->second.get();
+                return;
+            }
+        FOwn = NewRegistry(root, access);
+        if (!FOwn->OpenKey(path, canCreate))
+            return;
+        FReg = FOwn.get();
+        if (CurrentKeys)
+            CurrentKeys->Open[name] = std::move(FOwn);
+    }
+    explicit operator bool() const { return FReg != nullptr; }
+    TRegistry* operator->() const { return FReg; }
+    TRegistry& operator*() const { return *FReg; }
+    LONG OpenError() const { return FOwn ? FOwn->LastOpenError() : ERROR_SUCCESS; }
+
+private:
+    std::unique_ptr<TRegistry> FOwn;
+    TRegistry* FReg = nullptr;
+};
+
 } // namespace
 
 std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& path)
@@ -46,8 +104,8 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
 
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
+    const TOpenKey reg(root, KEY_READ, path, false);
+    if (reg && reg->ValueExists(name))
         return reg->ReadString(name);
     return {};
 }
@@ -69,8 +127,8 @@ std::wstring Widen(const std::string& text)
 TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name)
 {
     TRegText result;
-    auto reg = NewRegistry(root, KEY_READ);
-    if (!reg->OpenKey(path, false))
+    const TOpenKey reg(root, KEY_READ, path, false);
+    if (!reg)
         return result;
     // The wide call, so that text outside the code page is seen for what it
     // is rather than as question marks.
@@ -112,16 +170,17 @@ TRegText ReadRegText(RootCode root, const std::string& path, const std::string& 
 
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (reg->OpenKey(path, false) && reg->ValueExists(name))
-        return reg->ReadInteger(name);
-    return -1;
+    const TOpenKey reg(root, KEY_READ, path, false);
+    int value = -1;
+    if (reg)
+        reg->TryReadInteger(name, value);
+    return value;
 }
 
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)
 {
-    auto reg = NewRegistry(root, KEY_READ);
-    if (!reg->OpenKey(path, false))
+    const TOpenKey reg(root, KEY_READ, path, false);
+    if (!reg)
         return std::nullopt;
     return reg->GetValueNames();
 }
@@ -131,9 +190,9 @@ namespace {
 template <class Write>
 TRegResult WriteValue(RootCode root, const std::string& path, Write write)
 {
-    auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, true))
-        return {reg->LastOpenError()};
+    const TOpenKey reg(root, KEY_WRITE, path, true);
+    if (!reg)
+        return {reg.OpenError()};
     write(*reg);
     return {};
 }
@@ -158,9 +217,9 @@ TRegResult WriteRegInteger(RootCode root, const std::string& path, const std::st
 
 TRegResult DeleteRegValue(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, false))
-        return {reg->LastOpenError()};
+    const TOpenKey reg(root, KEY_WRITE, path, false);
+    if (!reg)
+        return {reg.OpenError()};
     reg->DeleteValue(name);
     return {reg->LastDeleteError()};
 }
@@ -181,6 +240,14 @@ TRegResult DeleteRegKey(RootCode root, const std::string& parentPath, const std:
             return {ERROR_DIR_NOT_EMPTY};
     }
     reg->DeleteKey(subKeyName);
+    if (CurrentKeys) {
+        const std::string gone = KeyName(parentPath + "\\" + subKeyName);
+        std::erase_if(CurrentKeys->Open, [&](const auto& open) {
+            const std::string& name = std::get<2>(open.first);
+            return std::get<0>(open.first) == reg->RootKey() && name.starts_with(gone) &&
+                   (name.size() == gone.size() || name[gone.size()] == '\\');
+        });
+    }
     return {reg->LastDeleteError()};
 }
 

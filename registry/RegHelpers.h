@@ -1,8 +1,8 @@
 // The small registry operations every settings dialog goes through. Each call
 // builds its own registry object, opens the one key it needs with the narrowest
 // access, does its work and closes the key again, so nothing is cached and no
-// key stays open. Absent keys and values are no errors: they read as "" or -1
-// and make writes and deletes return false.
+// key stays open - except inside a TRegKeyScope. Absent keys and values are no
+// errors: they read as "" or -1 and make writes and deletes return false.
 #pragma once
 
 #include "registry/RegError.h"
@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,25 @@ inline constexpr RootCode rcLocalMachine = 2;
 inline constexpr RootCode rcClassesRoot = 3;
 
 HKEY RootKeyOf(RootCode root);
+
+// While a scope lives on this thread, the helpers below keep each key they
+// open and use it again until the scope ends, rather than opening and closing
+// it on every call: one run over many values of a few keys (loading or
+// applying a settings model) then costs the system one open per key. A key
+// that cannot be opened is tried again on the next call. DeleteRegKey lets go
+// of the deleted key and of everything below it.
+class TRegKeyScope {
+public:
+    TRegKeyScope();
+    ~TRegKeyScope();
+    TRegKeyScope(const TRegKeyScope&) = delete;
+    TRegKeyScope& operator=(const TRegKeyScope&) = delete;
+
+    struct TKeys;
+
+private:
+    std::unique_ptr<TKeys> FKeys;
+};
 
 // Names of the key's direct sub-keys in enumeration order. A key that does not
 // exist is created (and comes back empty); raises "Erzeugung von Schlüssel %s

@@ -79,6 +79,8 @@ std::string TSettingModel::Where(const TSettingRow& row, const std::string& base
 std::vector<std::string> TSettingModel::Load(const std::string& base)
 {
     FBase = base;
+    // The rows share a few keys: each is opened once.
+    const TRegKeyScope keys;
     std::vector<std::string> problems;
     for (TSettingRow& row : FRows) {
         try {
@@ -177,6 +179,7 @@ void TSettingModel::PlanBackup(TBackupPlan& plan) const
 
 void TSettingModel::Apply(std::vector<TRefusedWrite>& refused)
 {
+    const TRegKeyScope keys;
     for (TSettingRow& row : FRows) {
         if (!row.Changed())
             continue;
