@@ -196,3 +196,20 @@ TEST(ExpandEnvPath, ReferencesBackslashAndLength)
     ASSERT_TRUE(SetEnvironmentVariableA("ZV_LANG", longValue.c_str()));
     EXPECT_EQ(ExpandEnvPath("C:\\%ZV_LANG%\\%ZV_LANG%", true), "C:\\" + longValue + "\\" + longValue + "\\");
 }
+
+TEST(RegKeyScope, KeysStayOpenButADeletedKeyIsMadeAnewAndAMissingOneIsTriedAgain)
+{
+    RegSandbox box;
+    const std::string key = box.Sub("k");
+    const TRegKeyScope scope;
+    EXPECT_EQ(ReadRegInteger(HKCU, key, "a"), -1);
+    SetDword(HKEY_CURRENT_USER, key, "a", 5);
+    EXPECT_EQ(ReadRegInteger(HKCU, key, "a"), 5) << "a key missing before is opened now";
+    ASSERT_TRUE(WriteRegInteger(HKCU, key, "b", 1));
+    ASSERT_EQ(DeleteRegKey(HKCU, box.Path(), "k").Code, ERROR_SUCCESS);
+    // A handle kept from before would write into the deleted key.
+    EXPECT_TRUE(WriteRegInteger(HKCU, key, "b", 2));
+    const auto b = QueryValue(HKEY_CURRENT_USER, key, "b");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(*reinterpret_cast<const DWORD*>(b->data.data()), 2u);
+}
