@@ -1,5 +1,6 @@
 #include "app/RunReport.h"
 
+#include "app/CommandLine.h"
 #include "framework/GdiHandles.h"
 #include "framework/MsgBox.h"
 #include "framework/SysUtils.h"
@@ -19,7 +20,7 @@ std::string Field(const std::string& text)
 
 MsgKind KindOf(int code)
 {
-    return code == 0 ? mkInformation : code == 3 ? mkWarning : mkError;
+    return code == ecDone ? mkInformation : code == ecSomeRefused ? mkWarning : mkError;
 }
 
 void AppendToLog(const std::string& line)

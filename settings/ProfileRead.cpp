@@ -7,6 +7,7 @@
 #include "settings/GlobalSettings.h"
 #include "settings/IdentitySettings.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {

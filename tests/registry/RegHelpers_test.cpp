@@ -209,7 +209,5 @@ TEST(RegKeyScope, KeysStayOpenButADeletedKeyIsMadeAnewAndAMissingOneIsTriedAgain
     ASSERT_EQ(DeleteRegKey(HKCU, box.Path(), "k").Code, ERROR_SUCCESS);
     // A handle kept from before would write into the deleted key.
     EXPECT_TRUE(WriteRegInteger(HKCU, key, "b", 2));
-    const auto b = QueryValue(HKEY_CURRENT_USER, key, "b");
-    ASSERT_TRUE(b);
-    EXPECT_EQ(*reinterpret_cast<const DWORD*>(b->data.data()), 2u);
+    EXPECT_EQ(QueryValue(HKEY_CURRENT_USER, key, "b"), (RegValue{REG_DWORD, {2, 0, 0, 0}}));
 }

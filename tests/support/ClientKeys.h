@@ -7,8 +7,8 @@
 #include "settings/SettingModel.h"
 #include "support/SharedKeyGuard.h"
 
+#include <memory>
 #include <span>
-#include <sstream>
 
 namespace zvtest {
 
@@ -24,14 +24,14 @@ inline const std::pair<HKEY, const char*> kClientKeys[] = {
 };
 
 struct ClientKeys {
-    SharedKeyGuard guards[std::size(kClientKeys)] = {
-        {kClientKeys[0].first, kClientKeys[0].second}, {kClientKeys[1].first, kClientKeys[1].second}, {kClientKeys[2].first, kClientKeys[2].second},
-        {kClientKeys[3].first, kClientKeys[3].second}, {kClientKeys[4].first, kClientKeys[4].second}, {kClientKeys[5].first, kClientKeys[5].second}};
+    std::vector<std::unique_ptr<SharedKeyGuard>> guards;
 
     ClientKeys()
     {
-        for (const auto& [root, path] : kClientKeys)
+        for (const auto& [root, path] : kClientKeys) {
+            guards.push_back(std::make_unique<SharedKeyGuard>(root, path));
             DeleteTree(root, path);
+        }
     }
 
     // A client of version 6 with the identities given as key name and user name.
@@ -47,22 +47,12 @@ struct ClientKeys {
     }
 
     // Every value below every key, to tell whether anything changed.
-    static std::string Snapshot()
+    static std::vector<KeySnapshot> Snapshot()
     {
-        std::ostringstream out;
-        auto dump = [&](const KeySnapshot& k, auto& self) -> void {
-            out << (k.Exists ? "+" : "-");
-            for (const auto& [n, v] : k.Values)
-                out << n << ':' << v.type << ':' << v.AsString() << ';';
-            for (const auto& [n, c] : k.Children) {
-                out << '[' << n;
-                self(c, self);
-                out << ']';
-            }
-        };
+        std::vector<KeySnapshot> keys;
         for (const auto& [root, path] : kClientKeys)
-            dump(KeySnapshot::Take(root, path), dump);
-        return out.str();
+            keys.push_back(KeySnapshot::Take(root, path));
+        return keys;
     }
 };
 
