@@ -16,6 +16,7 @@
 #include "settings/IdentitySettings.h"
 #include "settings/MailTemplate.h"
 #include "settings/Profile.h"
+#include "tests/bench/BenchClock.h"
 
 #include <windows.h>
 
@@ -27,20 +28,6 @@
 #include <vector>
 
 namespace {
-
-double Seconds()
-{
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 struct TValue {
     std::string name;
