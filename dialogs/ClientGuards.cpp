@@ -19,28 +19,38 @@ const char* const RunningText =
 
 } // namespace
 
-bool CheckClientInstalled()
+std::string ClientInstallProblem()
 {
     switch (ReadClientInstall()) {
     case TClientInstall::Installed:
-        return true;
+        return {};
     case TClientInstall::NotInstalled:
-        ShowMsg(NotInstalledText, "Zorvane", mkError, btOK);
-        return false;
+        return NotInstalledText;
     case TClientInstall::Unreadable:
-        ShowMsg(UnreadableText, "Zorvane", mkError, btOK);
-        return false;
+        return UnreadableText;
     case TClientInstall::TooOld:
     default:
-        ShowMsg(Version4Text, "Zorvane", mkError, btOK);
-        return false;
+        return Version4Text;
     }
+}
+
+std::string ClientRunningProblem()
+{
+    return ClientWindowExists() ? RunningText : "";
+}
+
+bool CheckClientInstalled()
+{
+    const std::string problem = ClientInstallProblem();
+    if (!problem.empty())
+        ShowMsg(problem, "Zorvane", mkError, btOK);
+    return problem.empty();
 }
 
 bool ClientWindowRunning()
 {
-    if (!ClientWindowExists())
-        return false;
-    ShowMsg(RunningText, "Zorvane - Anpassen von Outlook Express", mkError, btOK);
-    return true;
+    const std::string problem = ClientRunningProblem();
+    if (!problem.empty())
+        ShowMsg(problem, "Zorvane - Anpassen von Outlook Express", mkError, btOK);
+    return !problem.empty();
 }

@@ -231,17 +231,28 @@ std::string TRegistry::ReadString(const std::string& name) const
 
 int TRegistry::ReadInteger(const std::string& name) const
 {
-    DWORD value = 0;
-    DWORD size = sizeof value;
+    int value = 0;
+    if (!TryReadInteger(name, value))
+        throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+    return value;
+}
+
+bool TRegistry::TryReadInteger(const std::string& name, int& value) const
+{
+    DWORD data = 0;
+    DWORD size = sizeof data;
     DWORD type = 0;
     const LONG rc = FCurrentKey
-        ? RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size)
+        ? RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size)
         : ERROR_INVALID_HANDLE;
+    if (rc == ERROR_FILE_NOT_FOUND)
+        return false;
     if (rc != ERROR_SUCCESS)
         throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
     if (type != REG_DWORD)
         throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
-    return static_cast<int>(value);
+    value = static_cast<int>(data);
+    return true;
 }
 
 std::vector<BYTE> TRegistry::ReadBinaryData(const std::string& name, DWORD* type) const

@@ -97,6 +97,8 @@ public:
     // REG_DWORD; data of more than four bytes raises "Konnte Daten für '%s'
     // nicht holen", another type "Ungültiger Datentyp für '%s'".
     int ReadInteger(const std::string& name) const;
+    // The same in one look-up, false for an absent value.
+    bool TryReadInteger(const std::string& name, int& value) const;
     // Raw bytes of any type.
     std::vector<BYTE> ReadBinaryData(const std::string& name, DWORD* type = nullptr) const;
 

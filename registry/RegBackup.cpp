@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -178,19 +179,28 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
     }
 
     // Values, one section per key, in the order first planned; values in
-    // keys that come back whole are already there.
-    std::vector<const TItem*> done;
-    std::vector<BYTE> data(4096);
+    // keys that come back whole are already there. The values are grouped by
+    // key first: an apply to every identity plans thousands of them.
+    std::vector<std::vector<const TItem*>> keys;
+    std::map<std::pair<HKEY, std::string>, size_t> keyIndex;
     for (const TItem& item : FItems) {
-        auto sameKey = [&](const TItem* other) { return other->Root == item.Root && SamePath(other->Path, item.Path); };
-        if (item.WholeKey || std::any_of(done.begin(), done.end(), sameKey))
+        if (item.WholeKey)
             continue;
-        done.push_back(&item);
+        const auto [at, fresh] = keyIndex.try_emplace({item.Root, UpperCase(item.Path)}, keys.size());
+        if (fresh)
+            keys.emplace_back();
+        keys[at->second].push_back(&item);
+    }
+    std::vector<BYTE> data(4096);
+    for (const std::vector<const TItem*>& values : keys) {
+        const TItem& item = *values.front();
         if (std::any_of(whole.begin(), whole.end(),
                         [&](const TItem* w) { return w->Root == item.Root && Within(item.Path, w->Path); }))
             continue;
+        UniqueHKey key;
+        const LONG rc = OpenWide(item.Root, item.Path, key);
         std::string missing;
-        if (Probe(item.Root, item.Path, missing) == TKeyState::Missing) {
+        if (rc != ERROR_SUCCESS && Probe(item.Root, item.Path, missing) == TKeyState::Missing) {
             const bool again = std::any_of(deleted.begin(), deleted.end(), [&](const auto& d) {
                 return d.first == item.Root && SamePath(d.second, missing);
             });
@@ -200,24 +210,21 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             }
             continue;
         }
-        UniqueHKey key;
-        const LONG rc = OpenWide(item.Root, item.Path, key);
         if (rc != ERROR_SUCCESS)
             throw EExRegistryException(rc, "Unable to open key " + item.Path);
         if (!writer.Header(item.Root, item.Path))
             continue;
         std::vector<std::wstring> names;
-        for (const TItem& value : FItems) {
-            if (value.WholeKey || !sameKey(&value)
-                || std::find(names.begin(), names.end(), value.Name) != names.end())
+        for (const TItem* value : values) {
+            if (std::find(names.begin(), names.end(), value->Name) != names.end())
                 continue;
-            names.push_back(value.Name);
+            names.push_back(value->Name);
             DWORD type = REG_NONE;
             // A name with a NUL cannot be asked for; the writer leaves it out.
-            if (value.Name.find(L'\0') == std::wstring::npos && ReadValue(key.Get(), value.Name, type, data))
-                writer.Value(value.Name, type, data.data(), data.size());
+            if (value->Name.find(L'\0') == std::wstring::npos && ReadValue(key.Get(), value->Name, type, data))
+                writer.Value(value->Name, type, data.data(), data.size());
             else
-                writer.ValueDeletion(value.Name);
+                writer.ValueDeletion(value->Name);
             data.resize(std::max<size_t>(data.capacity(), 4096));
         }
     }

@@ -46,6 +46,8 @@ TProfile ReadProfileFile(const std::string& fileName);
 // models; rows that could not be read, and texts a line cannot carry, are
 // left out with a comment line.
 std::string ProfileText(const TSettingModel& global, const TSettingModel& identity, const std::string& identityName);
+// The rows of a model that ProfileText leaves out, each with why.
+std::vector<TRefusedWrite> ProfileLeftOut(const TSettingModel& model);
 // Written all or nothing; raises EFileError.
 void WriteProfileFile(const std::string& fileName, const std::string& text);
 
@@ -65,4 +67,7 @@ private:
     TSettingModel FGlobal;
     TNamedStates FGlobalStates;
     TIdentitiesApply FIdentities;
+    // What Load needs to tell the identities' problems apart.
+    std::vector<TIdentityInfo> FTargets;
+    TNamedStates FIdentityStates;
 };

@@ -4,6 +4,7 @@
 // "regedit /E" of the same branch.
 //   zorvane_bench [rounds] [values]
 #include "registry/unitEXRegistry.h"
+#include "tests/bench/BenchClock.h"
 
 #include <windows.h>
 
@@ -26,14 +27,6 @@ struct TRandom {
         return (State >> 8) % n;
     }
 };
-
-double Seconds()
-{
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // CPU time of this thread, without the time it waits for wineserver.
 double ThreadCpuSeconds()
@@ -245,12 +238,6 @@ long long FileSize(const std::string& file)
     if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data))
         return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace

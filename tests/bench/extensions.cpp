@@ -9,6 +9,7 @@
 #include "controls/TFlatListBoxUnit.h"
 #include "dialogs/Attachments.h"
 #include "registry/ExtensionList.h"
+#include "tests/bench/BenchClock.h"
 
 #include <windows.h>
 
@@ -21,14 +22,6 @@
 #include <vector>
 
 namespace {
-
-double Seconds()
-{
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 size_t CountExtensions()
 {
@@ -151,12 +144,6 @@ const std::vector<TMeasure> Measures = {
     {"ReadFileExtensions", [] { return ReadFileExtensions().size(); }},
     {"TAttachDlg", OpenDialog, CloseDialog},
 };
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 } // namespace
 

@@ -13,6 +13,11 @@ add_executable(zorvane_bench_ext ${CMAKE_CURRENT_LIST_DIR}/extensions.cpp $<TARG
 target_link_libraries(zorvane_bench_ext PRIVATE zorvane_core)
 set_target_properties(zorvane_bench_ext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 
+# The profile benchmark (scripts/bench profile), likewise.
+add_executable(zorvane_bench_profile ${CMAKE_CURRENT_LIST_DIR}/profile.cpp $<TARGET_OBJECTS:zorvane_resources>)
+target_link_libraries(zorvane_bench_profile PRIVATE zorvane_core)
+set_target_properties(zorvane_bench_profile PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+
 # Start-up: a launcher that times launch to painted window, and the blank
 # popup it measures the program against. The popup links nothing of ours.
 add_executable(startup_bench ${CMAKE_CURRENT_LIST_DIR}/startup.cpp)

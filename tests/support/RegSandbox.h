@@ -12,6 +12,7 @@ struct RegValue {
     DWORD type = 0;
     std::vector<BYTE> data;
     std::string AsString() const { return std::string(data.begin(), data.end()); }
+    bool operator==(const RegValue&) const = default;
 };
 
 // Every helper works in the view the program uses (see InClientView), so a test

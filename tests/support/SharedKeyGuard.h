@@ -40,6 +40,7 @@ struct KeySnapshot {
     bool Exists = false;
     std::vector<std::pair<std::string, RegValue>> Values;
     std::vector<std::pair<std::string, KeySnapshot>> Children;
+    bool operator==(const KeySnapshot&) const = default;
 
     static KeySnapshot Take(HKEY root, const std::string& path)
     {
