@@ -2,6 +2,9 @@
 // "Identities" key (each test puts it back as it found it).
 #include "dialogs/ChangeRegistry.h"
 
+#include "dialogs/ChangesDlg.h"
+#include "controls/TFlatListBoxUnit.h"
+
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatCheckBoxUnit.h"
 #include "controls/TFlatCheckListBoxUnit.h"
@@ -479,6 +482,57 @@ TEST_F(IdentDlgTest, AnUnreadableIdentityIsNamedOnceAndTheOthersAreListed)
     ASSERT_EQ(d.IdentChange->Items().Count(), 1);
     EXPECT_EQ(d.IdentChange->Items()[0], "Anna");
     EXPECT_EQ(d.ShownIdentity(), 0);
+}
+
+// The profile buttons: Anna's settings saved, then loaded into Bert after
+// the preview; a profile with a fault is refused with its line.
+TEST_F(IdentDlgTest, AProfileSavedFromOneIdentityLoadsIntoAnotherAfterItsPreview)
+{
+    AddIdentity(kA, "Anna");
+    AddIdentity(kB, "Bert");
+    SetString(HKEY_CURRENT_USER, Base(kA), "WindowTitle", "Annas Post");
+    SetDword(HKEY_CURRENT_USER, Base(kA), "ShowStatus", 0);
+    SetDword(HKEY_CURRENT_USER, Base(kB), "ShowStatus", 1);
+    regfilekit::TempDir dir;
+    const std::string file = dir.Path() + "\\Anna.ini";
+    auto answer = [&](OPENFILENAMEA* ofn) {
+        lstrcpynA(ofn->lpstrFile, file.c_str(), static_cast<int>(ofn->nMaxFile));
+        return TRUE;
+    };
+    Seams::Override<Seams::GetSaveFileNameFn> save(Seams::GetSaveFileName(), answer);
+    Seams::Override<Seams::GetOpenFileNameFn> open(Seams::GetOpenFileName(), answer);
+    MessageBoxRecorder boxes;
+    TseparateDlg& d = Open(true);
+    Choose(0);
+    d.btnProfileSaveClick(nullptr);
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(regfilekit::ReadFileBytes(file).find("Titelleiste=Annas Post\r\n"), std::string::npos);
+
+    Choose(1);
+    std::vector<std::string> shown;
+    d.ShowPreview = [&](TForm& form) {
+        auto& preview = static_cast<TChangesDlg&>(form);
+        shown = preview.LBoxChanges->Items().Strings();
+        preview.OkBtn->Click();
+        return preview.ModalResult();
+    };
+    const std::vector<std::string> files = BackupFiles();
+    d.btnProfileLoadClick(nullptr);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "Identität Bert - Statusleiste: an -> aus"), shown.end());
+    EXPECT_EQ(QueryValue(HKEY_CURRENT_USER, Base(kB), "WindowTitle")->AsString(), std::string("Annas Post\0", 11));
+    EXPECT_EQ(Dword(Base(kB), "ShowStatus"), 0u);
+    EXPECT_EQ(d.EdWindowTitle->Text(), "Annas Post");
+    const std::vector<std::string> made = NewBackups(files, "_Profil_Anna");
+    ASSERT_EQ(made.size(), 1u);
+    DeleteFileA(made[0].c_str());
+
+    regfilekit::WriteFileBytes(file, "[Zorvane-Profil]\r\nVersion=1\r\n[Identitaet]\r\nGibtsNicht=1\r\n");
+    boxes.Boxes.clear();
+    shown.clear();
+    d.btnProfileLoadClick(nullptr);
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].text.find("Zeile 4"), std::string::npos) << boxes.Boxes[0].text;
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(IdentDlgTest, TwoIdentitiesWithOneNameAreTwoEntries)
