@@ -136,6 +136,10 @@ void TBackupsDlg::btnDeleteClick(TObject*)
 
 void TBackupsDlg::btnFullBackupClick(TObject*)
 {
+    // The file dialog wants the folder to exist; before the first apply it
+    // may not.
+    CreateDirectoryA(ExtractFileDir(Folder).c_str(), nullptr);
+    CreateDirectoryA(Folder.c_str(), nullptr);
     SYSTEMTIME now = Now();
     std::string file = IncludeTrailingBackslash(Folder) +
                        Format("%04u-%02u-%02u_%02u-%02u-%02u_Gesamtsicherung.reg", now.wYear, now.wMonth, now.wDay,

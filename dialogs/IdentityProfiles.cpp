@@ -62,7 +62,7 @@ void TseparateDlg::btnProfileLoadClick(TObject*)
     if (!SettlePending())
         return;
     std::string file;
-    if (!PickFile("Profil laden", kFilter, nullptr, file))
+    if (!PickFile("Profil zum Laden wählen", kFilter, nullptr, file))
         return;
     TProfile profile;
     try {
