@@ -5,7 +5,9 @@
 #include "registry/RegBackup.h"
 #include "registry/RegFileKit.h"
 #include "settings/BackupList.h"
+#include "settings/MailTemplate.h"
 #include "settings/Restore.h"
+#include "support/SharedKeyGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,7 @@ TEST(RegFileReader, RefusesWhatItDoesNotUnderstandNamingTheLine)
 // A file that names a key outside the client's, among the client's own.
 TEST(Restore, AFileWithAForeignKeyIsRefusedAsAWholeAndWritesNothing)
 {
+    SharedKeyGuard identities(HKEY_CURRENT_USER, "Identities");
     const std::string ident = "Identities\\{00000000-0000-4000-8000-0000000000F0}";
     DeleteTree(HKEY_CURRENT_USER, ident);
     const std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + ident + "]\r\n\"Username\"=\"Neu\"\r\n\r\n"
@@ -188,6 +191,7 @@ TEST(Restore, AFileWithAForeignKeyIsRefusedAsAWholeAndWritesNothing)
 // a value changed, one added, one deleted, a key made.
 TEST(Restore, ABackupRestoredByTheProgramPutsBackWhatItHeld)
 {
+    SharedKeyGuard identities(HKEY_CURRENT_USER, "Identities");
     const std::string ident = "Identities\\{00000000-0000-4000-8000-0000000000F1}";
     const std::string branch = ident + "\\Software\\Microsoft\\Outlook Express\\5.0";
     DeleteTree(HKEY_CURRENT_USER, ident);
@@ -231,6 +235,27 @@ TEST(Restore, ABackupRestoredByTheProgramPutsBackWhatItHeld)
     EXPECT_EQ(list[0].What, "Identität Rück");
     EXPECT_EQ(list[0].Values, 3);
     DeleteTree(HKEY_CURRENT_USER, ident);
+}
+
+// The "New" entry back from a backup names the program's own template,
+// which went when the entry was removed: the restore writes it again.
+TEST(Restore, TheMailEntryBroughtBackGetsItsTemplateFileAgain)
+{
+    SharedKeyGuard userEml(HKEY_CURRENT_USER, "Software\\Classes\\.eml");
+    DeleteTree(HKEY_CURRENT_USER, "Software\\Classes\\.eml");
+    TempDir templates;
+    const std::string path = MailTemplatePath(templates.Path());
+    std::string escaped;
+    for (char c : path)
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    TRestore restore(ReadRegFileText("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Classes\\.eml\\ShellNew]\r\n"
+                                     "\"FileName\"=\"" + escaped + "\"\r\n"),
+                     templates.Path());
+    std::vector<TRefusedWrite> refused;
+    restore.Apply(refused);
+    EXPECT_TRUE(refused.empty());
+    EXPECT_EQ(regfilekit::ReadFileBytes(path), MailTemplateBytes());
+    DeleteTree(HKEY_CURRENT_USER, "Software\\Classes\\.eml");
 }
 
 TEST(BackupList, LabelsInTheUsersWords)
