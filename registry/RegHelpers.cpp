@@ -4,6 +4,7 @@
 #include "framework/PictureWidth.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
+#include "registry/RegKeyCache.h"
 
 #include <memory>
 
@@ -84,10 +85,46 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
     return names;
 }
 
+namespace {
+
+// REG_SZ or REG_EXPAND_SZ data up to the first NUL; "" when absent or empty.
+std::string ReadStringFrom(HKEY key, const std::string& name)
+{
+    std::string data(256, '\0');
+    for (;;) {
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = REG_NONE;
+        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+        if (rc == ERROR_FILE_NOT_FOUND)
+            return {};
+        if (rc == ERROR_MORE_DATA && size > data.size()) {
+            data.assign(size, '\0');
+            continue;
+        }
+        if (rc == ERROR_SUCCESS && size == 0)
+            return {};
+        if ((rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) && type != REG_SZ && type != REG_EXPAND_SZ)
+            throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+        if (rc != ERROR_SUCCESS)
+            throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+        data.resize(size);
+        const size_t nul = data.find('\0');
+        if (nul != std::string::npos)
+            data.resize(nul);
+        return data;
+    }
+}
+
+} // namespace
+
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
 {
-    const auto reg = OpenWithValue(root, path, name);
-    return reg ? reg->ReadString(name) : std::string();
+    if (root == rcClassesRoot) {
+        const auto reg = OpenWithValue(root, path, name);
+        return reg ? reg->ReadString(name) : std::string();
+    }
+    const TKeyLease key(root, path, KEY_READ, false);
+    return key.Get() ? ReadStringFrom(key.Get(), name) : std::string();
 }
 
 namespace {
@@ -107,8 +144,8 @@ std::wstring Widen(const std::string& text)
 TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name)
 {
     TRegText result;
-    auto reg = NewRegistry(root, KEY_READ);
-    if (!reg->OpenKey(path, false))
+    const TKeyLease key(root, path, KEY_READ, false);
+    if (!key.Get())
         return result;
     // The wide call, so that text outside the code page is seen for what it
     // is rather than as question marks.
@@ -117,7 +154,7 @@ TRegText ReadRegText(RootCode root, const std::string& path, const std::string& 
     for (DWORD size = 256;;) {
         data.assign(size / sizeof(wchar_t) + 1, L'\0');
         DWORD type = REG_NONE;
-        const LONG rc = RegQueryValueExW(reg->CurrentKey(), wideName.c_str(), nullptr, &type,
+        const LONG rc = RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &type,
                                          reinterpret_cast<BYTE*>(data.data()), &size);
         if (rc == ERROR_FILE_NOT_FOUND)
             return result;
@@ -150,8 +187,24 @@ TRegText ReadRegText(RootCode root, const std::string& path, const std::string& 
 
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
 {
-    const auto reg = OpenWithValue(root, path, name);
-    return reg ? reg->ReadInteger(name) : -1;
+    if (root == rcClassesRoot) {
+        const auto reg = OpenWithValue(root, path, name);
+        return reg ? reg->ReadInteger(name) : -1;
+    }
+    const TKeyLease key(root, path, KEY_READ, false);
+    if (!key.Get())
+        return -1;
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    DWORD type = REG_NONE;
+    const LONG rc = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+    if (rc == ERROR_FILE_NOT_FOUND)
+        return -1;
+    if (rc != ERROR_SUCCESS)
+        throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+    if (type != REG_DWORD)
+        throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+    return static_cast<int>(data);
 }
 
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)
@@ -164,13 +217,14 @@ std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const st
 
 namespace {
 
-template <class Write>
-TRegResult WriteValue(RootCode root, const std::string& path, Write write)
+TRegResult WriteValue(RootCode root, const std::string& path, const std::string& name, DWORD type, const void* data,
+                      DWORD size)
 {
-    auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, true))
-        return {reg->LastOpenError()};
-    write(*reg);
+    const TKeyLease key(root, path, KEY_WRITE, true);
+    if (!key.Get())
+        return {key.Error()};
+    if (RegSetValueExA(key.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+        throw ERegistryException(Format(Msg::RegSetDataFailed, name.c_str()));
     return {};
 }
 
@@ -178,27 +232,27 @@ TRegResult WriteValue(RootCode root, const std::string& path, Write write)
 
 TRegResult WriteRegString(RootCode root, const std::string& path, const std::string& name, const std::string& value)
 {
-    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteString(name, value); });
+    return WriteValue(root, path, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
 
 TRegResult WriteRegExpandString(RootCode root, const std::string& path, const std::string& name,
                                 const std::string& value)
 {
-    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteExpandString(name, value); });
+    return WriteValue(root, path, name, REG_EXPAND_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
 
 TRegResult WriteRegInteger(RootCode root, const std::string& path, const std::string& name, int value)
 {
-    return WriteValue(root, path, [&](TRegistry& reg) { reg.WriteInteger(name, value); });
+    const DWORD data = static_cast<DWORD>(value);
+    return WriteValue(root, path, name, REG_DWORD, &data, sizeof data);
 }
 
 TRegResult DeleteRegValue(RootCode root, const std::string& path, const std::string& name)
 {
-    auto reg = NewRegistry(root, KEY_WRITE);
-    if (!reg->OpenKey(path, false))
-        return {reg->LastOpenError()};
-    reg->DeleteValue(name);
-    return {reg->LastDeleteError()};
+    const TKeyLease key(root, path, KEY_WRITE, false);
+    if (!key.Get())
+        return {key.Error()};
+    return {RegDeleteValueA(key.Get(), name.c_str())};
 }
 
 TRegResult DeleteRegKey(RootCode root, const std::string& parentPath, const std::string& subKeyName)
@@ -206,6 +260,7 @@ TRegResult DeleteRegKey(RootCode root, const std::string& parentPath, const std:
     // An empty name would make the system delete the parent itself.
     if (NormalizeKeyPath(subKeyName).empty())
         return {ERROR_INVALID_PARAMETER};
+    TRegKeyCache::Forget();
     auto reg = NewRegistry(root, KEY_WRITE);
     if (!reg->OpenKey(parentPath, false))
         return {reg->LastOpenError()};

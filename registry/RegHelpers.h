@@ -1,8 +1,8 @@
 // The small registry operations every settings dialog goes through. Each call
-// builds its own registry object, opens the one key it needs with the narrowest
-// access, does its work and closes the key again, so nothing is cached and no
-// key stays open. Absent keys and values are no errors: they read as "" or -1
-// and make writes and deletes return false.
+// opens the one key it needs with the narrowest access, does its work and
+// closes the key again, unless a TRegKeyCache of the thread keeps its keys for
+// a run of many values (see RegKeyCache.h). Absent keys and values are no
+// errors: they read as "" or -1 and make writes and deletes return false.
 #pragma once
 
 #include "registry/RegError.h"

@@ -2,6 +2,7 @@
 
 #include "framework/Exceptions.h"
 #include "registry/RegBackup.h"
+#include "registry/RegKeyCache.h"
 #include "settings/StoredText.h"
 
 #include <cstdint>
@@ -70,6 +71,8 @@ std::vector<std::string> TSettingModel::Load(const std::string& base)
 {
     FBase = base;
     std::vector<std::string> problems;
+    // Most rows share a few keys: each is opened once.
+    const TRegKeyCache keys;
     for (TSettingRow& row : FRows) {
         try {
             row.state = row.loaded = ReadState(row);
@@ -88,8 +91,11 @@ std::vector<std::string> TSettingModel::Load(const std::string& base)
 std::string TSettingModel::ReadState(TSettingRow& row) const
 {
     const TSettingDef& def = row.def;
-    if (row.read)
+    if (row.read) {
+        // A hook reads its own way, and may create what it looks for.
+        TRegKeyCache::Forget();
         return row.read(FBase);
+    }
     const std::string path = KeyPath(FBase, def.key);
     if (def.sense == TSense::Text) {
         row.stored = ReadRegText(def.root, path, def.value);
@@ -167,6 +173,7 @@ void TSettingModel::PlanBackup(TBackupPlan& plan) const
 
 void TSettingModel::Apply(std::vector<TRefusedWrite>& refused)
 {
+    const TRegKeyCache keys;
     for (TSettingRow& row : FRows) {
         if (!row.Changed())
             continue;
@@ -210,7 +217,10 @@ LONG TSettingModel::WriteRow(TSettingRow& row, std::string& reason)
     const TWrite write = row.Checked() ? def.checked : def.unchecked;
     switch (write.kind) {
     case TWrite::Action:
+        // An action may delete keys: none of them may stay open past it.
+        TRegKeyCache::Forget();
         reason = row.action ? row.action(row.Checked()) : std::string();
+        TRegKeyCache::Forget();
         return ERROR_SUCCESS;
     case TWrite::Delete: {
         const LONG code = DeleteRegValue(def.root, path, def.value).Code;

@@ -4,7 +4,9 @@
 // (profile read, guards, identities, reading, backup, writing, log line)
 // against the floor: the same values written by plain RegSetValueExA calls
 // in one loop, each key opened once. For comparison it also times that loop
-// opening and closing the key for every value. Before each timed run every
+// opening and closing the key for every value, and reading every value once
+// or twice before writing it: an apply has to read what it compares and what
+// its backup keeps. Before each timed run every
 // value is put back to the other state, outside the time taken. A last run
 // is timed step by step.
 //   zorvane_bench_profile [rounds] [identities]
@@ -63,17 +65,23 @@ public:
     }
 
     // The floor: each key created or opened once (or once per value), each
-    // value set once.
-    void Write(bool keyPerValue = false) const
+    // value set once; with reads, each value read that many times before
+    // (as an apply must read to compare, and again for its backup).
+    void Write(bool keyPerValue = false, int reads = 0) const
     {
         for (const TKey& key : FKeys) {
             HKEY handle = nullptr;
             for (const TValue& v : key.values) {
                 if (!handle && RegCreateKeyExA(key.root, key.path.c_str(), 0, nullptr, 0,
-                                               InClientView(key.root, KEY_SET_VALUE), nullptr, &handle,
-                                               nullptr) != ERROR_SUCCESS) {
+                                               InClientView(key.root, KEY_SET_VALUE | KEY_QUERY_VALUE), nullptr,
+                                               &handle, nullptr) != ERROR_SUCCESS) {
                     std::fprintf(stderr, "cannot create %s\n", key.path.c_str());
                     std::exit(2);
+                }
+                for (int read = 0; read < reads; ++read) {
+                    BYTE data[512];
+                    DWORD size = sizeof data, type = REG_NONE;
+                    RegQueryValueExA(handle, v.name.c_str(), nullptr, &type, data, &size);
                 }
                 RegSetValueExA(handle, v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(v.bytes.data()),
                                static_cast<DWORD>(v.bytes.size()));
@@ -180,6 +188,8 @@ int main(int argc, char** argv)
     const std::function<void()> measures[] = {
         [&] { after.Write(); },
         [&] { after.Write(true); },
+        [&] { after.Write(false, 1); },
+        [&] { after.Write(false, 2); },
         [&] {
             if (const int code = RunCommandLine(args); code != 0) {
                 std::fprintf(stderr, "the command line ended with %d\n", code);
@@ -187,13 +197,14 @@ int main(int argc, char** argv)
             }
         },
     };
-    const char* const names[] = {"floor", "key per value", "profile"};
-    std::vector<double> times[3];
+    const char* const names[] = {"floor", "key per value", "read, write", "2 reads, write", "profile"};
+    constexpr int kinds = 5;
+    std::vector<double> times[kinds];
     // Round 0 warms up and does not count; every other round runs backwards.
     for (int round = 0; round <= rounds; ++round) {
-        double taken[3];
-        for (int n = 0; n < 3; ++n) {
-            const int i = round % 2 ? n : 2 - n;
+        double taken[kinds];
+        for (int n = 0; n < kinds; ++n) {
+            const int i = round % 2 ? n : kinds - 1 - n;
             before.Write();
             const double start = Seconds();
             measures[i]();
@@ -202,12 +213,13 @@ int main(int argc, char** argv)
         DeleteBackups();
         if (round == 0)
             continue;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < kinds; ++i)
             times[i].push_back(taken[i]);
-        std::printf("round %2d: floor %.3f s, key per value %.3f s, profile %.3f s, ratio %.2f\n", round, taken[0],
-                    taken[1], taken[2], taken[2] / taken[0]);
+        std::printf("round %2d: floor %.3f s, key per value %.3f s, read, write %.3f s, 2 reads, write %.3f s, "
+                    "profile %.3f s, ratio %.2f\n",
+                    round, taken[0], taken[1], taken[2], taken[3], taken[4], taken[4] / taken[0]);
     }
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < kinds; ++i)
         std::printf("median of %d: %-14s %.3f s, best %.3f s, ratio to the floor %.2f\n", rounds, names[i],
                     Median(times[i]), *std::min_element(times[i].begin(), times[i].end()),
                     Median(times[i]) / Median(times[0]));

@@ -12,8 +12,8 @@ source "$src/scripts/wine-env.sh"
 source "$src/tests/e2e/window.sh"
 zv_wine_env "$prefix" || exit 2
 zv_wine_prefix
-# As the client's set-up would: the 32-bit regedit, the 32-bit view.
-wine 'C:\windows\syswow64\regedit.exe' /S "$(winepath -w "$src/resources/demo.reg")" </dev/null >/dev/null 2>&1
+# As the client's set-up would: into the 32-bit view.
+zv_import_32 "$src/resources/demo.reg"
 
 keys=('HKLM\Software\Microsoft\Outlook Express' 'HKCU\Software\Microsoft\WAB'
       'HKCU\Software\Microsoft\Internet Explorer\Toolbar' 'HKCU\AppEvents\Schemes\Apps\.Default\MailBeep'
