@@ -90,7 +90,8 @@ TRunResult ApplyProfile(const TCommand& command)
     result.refused = apply.Load();
     const size_t changes = apply.Changes().size();
     const std::vector<TApplyPart*> parts = apply.Parts();
-    const TApplyOutcome outcome = RunApply(parts, "Profil_" + ChangeFileExt(ExtractFileName(command.file), ""));
+    const TApplyOutcome outcome =
+        RunApply(parts, "Profil_" + ChangeFileExt(ExtractFileName(command.file), ""), TReadAge::JustNow);
     if (outcome.status == TApplyOutcome::BackupFailed)
         throw ERunStop(ecBackupFailed, "Vor dem Übernehmen legt Zorvane eine Sicherung der bisherigen Einstellungen "
                                        "an. Diese Sicherung konnte nicht geschrieben werden, es wurde nichts "

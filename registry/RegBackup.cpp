@@ -126,9 +126,11 @@ std::string BaseName(const SYSTEMTIME& when, const std::string& label)
 
 } // namespace
 
-void TBackupPlan::Value(RootCode root, const std::string& path, const std::string& name)
+void TBackupPlan::Value(RootCode root, const std::string& path, const std::string& name, const TRegStored* asRead)
 {
     Value(root, path, WidenCodePage(name));
+    if (asRead)
+        FItems.back().AsRead = *asRead;
 }
 
 void TBackupPlan::Value(RootCode root, const std::string& path, const std::wstring& exactName)
@@ -197,8 +199,13 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
         if (std::any_of(whole.begin(), whole.end(),
                         [&](const TItem* w) { return w->Root == item.Root && Within(item.Path, w->Path); }))
             continue;
+        // Bytes read just now stand for the key's values; a key that was
+        // missing then is looked at here, as is every other key.
+        const bool asRead = FUseValuesAsRead && std::all_of(values.begin(), values.end(), [](const TItem* value) {
+            return value->AsRead && value->AsRead->KeyExists;
+        });
         UniqueHKey key;
-        const LONG rc = OpenWide(item.Root, item.Path, key);
+        const LONG rc = asRead ? ERROR_SUCCESS : OpenWide(item.Root, item.Path, key);
         std::string missing;
         if (rc != ERROR_SUCCESS && Probe(item.Root, item.Path, missing) == TKeyState::Missing) {
             const bool again = std::any_of(deleted.begin(), deleted.end(), [&](const auto& d) {
@@ -219,13 +226,23 @@ void TBackupPlan::WriteRestore(TRegFileWriter& writer) const
             if (std::find(names.begin(), names.end(), value->Name) != names.end())
                 continue;
             names.push_back(value->Name);
-            DWORD type = REG_NONE;
             // A name with a NUL cannot be asked for; the writer leaves it out.
-            if (value->Name.find(L'\0') == std::wstring::npos && ReadValue(key.Get(), value->Name, type, data))
-                writer.Value(value->Name, type, data.data(), data.size());
-            else
+            if (value->Name.find(L'\0') != std::wstring::npos) {
                 writer.ValueDeletion(value->Name);
-            data.resize(std::max<size_t>(data.capacity(), 4096));
+            } else if (asRead) {
+                const TRegStored& stored = *value->AsRead;
+                if (stored.Exists)
+                    writer.Value(value->Name, stored.Type, stored.Data.data(), stored.Data.size());
+                else
+                    writer.ValueDeletion(value->Name);
+            } else {
+                DWORD type = REG_NONE;
+                if (ReadValue(key.Get(), value->Name, type, data))
+                    writer.Value(value->Name, type, data.data(), data.size());
+                else
+                    writer.ValueDeletion(value->Name);
+                data.resize(std::max<size_t>(data.capacity(), 4096));
+            }
         }
     }
 }

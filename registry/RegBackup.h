@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ class TRegFileWriter;
 class TBackupPlan {
 public:
     // A value the apply will set or delete; an empty name is the default value.
-    void Value(RootCode root, const std::string& path, const std::string& name);
+    // asRead, when given, is the value as the caller read it (see UseValuesAsRead).
+    void Value(RootCode root, const std::string& path, const std::string& name, const TRegStored* asRead = nullptr);
     // The same by the value's exact name, as GetRegValueNamesExact lists it.
     void Value(RootCode root, const std::string& path, const std::wstring& exactName);
     // A key the apply will delete with all its values and sub-keys, or may
@@ -32,6 +34,11 @@ public:
     // backup: Empty looks at values and keys only.
     void Note(const std::string& comment);
     bool Empty() const { return FItems.empty(); }
+    // The values were read just before the backup is written (a command-line
+    // apply reads, plans and writes in one go): the bytes given with them go
+    // into the file as they are, without reading every value again. A key
+    // that was not there is still looked at.
+    void UseValuesAsRead() { FUseValuesAsRead = true; }
 
     // Writes the notes and the sections that restore the registry's present
     // state of everything planned: an existing value with its type and bytes,
@@ -50,9 +57,11 @@ private:
         std::string Path;
         std::wstring Name;
         bool WholeKey;
+        std::optional<TRegStored> AsRead;
     };
     std::vector<TItem> FItems;
     std::vector<std::string> FNotes;
+    bool FUseValuesAsRead = false;
 };
 
 enum class TBackupStatus { NothingToDo, Written, Failed };

@@ -6,6 +6,7 @@
 #include "framework/SysUtils.h"
 #include "registry/RegKeyCache.h"
 
+#include <cstring>
 #include <memory>
 
 HKEY RootKeyOf(RootCode root)
@@ -141,37 +142,68 @@ std::wstring Widen(const std::string& text)
 
 } // namespace
 
-TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name)
+TRegStored ReadRegStored(RootCode root, const std::string& path, const std::string& name)
 {
-    TRegText result;
+    TRegStored stored;
     const TKeyLease key(root, path, KEY_READ, false);
     if (!key.Get())
-        return result;
-    // The wide call, so that text outside the code page is seen for what it
-    // is rather than as question marks.
+        return stored;
+    stored.KeyExists = true;
+    // The wide call: the bytes as stored, and text outside the code page seen
+    // for what it is rather than as question marks.
     const std::wstring wideName = Widen(name);
-    std::wstring data;
-    for (DWORD size = 256;;) {
-        data.assign(size / sizeof(wchar_t) + 1, L'\0');
-        DWORD type = REG_NONE;
-        const LONG rc = RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &type,
-                                         reinterpret_cast<BYTE*>(data.data()), &size);
-        if (rc == ERROR_FILE_NOT_FOUND)
-            return result;
-        if (rc == ERROR_MORE_DATA)
+    stored.Data.resize(256);
+    for (;;) {
+        DWORD size = static_cast<DWORD>(stored.Data.size());
+        const LONG rc = RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &stored.Type, stored.Data.data(), &size);
+        if (rc == ERROR_FILE_NOT_FOUND) {
+            stored.Type = REG_NONE;
+            stored.Data.clear();
+            return stored;
+        }
+        if (rc == ERROR_MORE_DATA && size > stored.Data.size()) {
+            stored.Data.resize(size);
             continue;
+        }
         if (rc != ERROR_SUCCESS)
             throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
-        if (type != REG_SZ && type != REG_EXPAND_SZ)
-            throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
-        data.resize(size / sizeof(wchar_t));
-        result.Exists = true;
-        result.Type = type;
-        break;
+        stored.Data.resize(size);
+        stored.Exists = true;
+        return stored;
     }
-    const size_t nul = data.find(L'\0');
+}
+
+namespace {
+
+bool IsText(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// A text value's characters up to the first NUL.
+std::wstring WideText(const TRegStored& stored)
+{
+    std::wstring text(stored.Data.size() / sizeof(wchar_t), L'\0');
+    if (!text.empty())
+        std::memcpy(text.data(), stored.Data.data(), text.size() * sizeof(wchar_t));
+    const size_t nul = text.find(L'\0');
     if (nul != std::wstring::npos)
-        data.resize(nul);
+        text.resize(nul);
+    return text;
+}
+
+} // namespace
+
+TRegText TextOf(const TRegStored& stored, const std::string& name)
+{
+    TRegText result;
+    if (!stored.Exists)
+        return result;
+    if (!IsText(stored.Type))
+        throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+    result.Exists = true;
+    result.Type = stored.Type;
+    const std::wstring data = WideText(stored);
     if (data.empty())
         return result;
     BOOL lost = FALSE;
@@ -185,26 +217,43 @@ TRegText ReadRegText(RootCode root, const std::string& path, const std::string& 
     return result;
 }
 
+int IntegerOf(const TRegStored& stored, const std::string& name)
+{
+    if (!stored.Exists)
+        return -1;
+    // As the narrow call would see it: texts take one byte a character, and
+    // more than four bytes do not fit the number.
+    const bool text = IsText(stored.Type) || stored.Type == REG_MULTI_SZ;
+    if ((text ? stored.Data.size() / sizeof(wchar_t) : stored.Data.size()) > sizeof(DWORD))
+        throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+    if (stored.Type != REG_DWORD)
+        throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+    DWORD value = 0;
+    std::memcpy(&value, stored.Data.data(), stored.Data.size());
+    return static_cast<int>(value);
+}
+
+bool NonEmptyOf(const TRegStored& stored, const std::string& name)
+{
+    if (!stored.Exists || stored.Data.empty())
+        return false;
+    if (!IsText(stored.Type))
+        throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
+    return !WideText(stored).empty();
+}
+
+TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name)
+{
+    return TextOf(ReadRegStored(root, path, name), name);
+}
+
 int ReadRegInteger(RootCode root, const std::string& path, const std::string& name)
 {
     if (root == rcClassesRoot) {
         const auto reg = OpenWithValue(root, path, name);
         return reg ? reg->ReadInteger(name) : -1;
     }
-    const TKeyLease key(root, path, KEY_READ, false);
-    if (!key.Get())
-        return -1;
-    DWORD data = 0;
-    DWORD size = sizeof data;
-    DWORD type = REG_NONE;
-    const LONG rc = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-    if (rc == ERROR_FILE_NOT_FOUND)
-        return -1;
-    if (rc != ERROR_SUCCESS)
-        throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
-    if (type != REG_DWORD)
-        throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
-    return static_cast<int>(data);
+    return IntegerOf(ReadRegStored(root, path, name), name);
 }
 
 std::optional<std::vector<std::string>> GetRegValueNames(RootCode root, const std::string& path)

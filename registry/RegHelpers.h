@@ -53,6 +53,22 @@ struct TRegText {
 };
 TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name);
 
+// A value exactly as stored, read with the wide call (not for rcClassesRoot,
+// whose merged view it does not see): whether its key and it exist, its type
+// and its bytes. What a backup keeps, and what the three below read from.
+struct TRegStored {
+    bool KeyExists = false;
+    bool Exists = false;
+    DWORD Type = REG_NONE;
+    std::vector<BYTE> Data;
+};
+TRegStored ReadRegStored(RootCode root, const std::string& path, const std::string& name);
+// The stored value as ReadRegText, ReadRegInteger and ReadRegString read it,
+// with the same errors; NonEmptyOf tells whether the text is not empty.
+TRegText TextOf(const TRegStored& stored, const std::string& name);
+int IntegerOf(const TRegStored& stored, const std::string& name);
+bool NonEmptyOf(const TRegStored& stored, const std::string& name);
+
 // A REG_DWORD as signed value; -1 when the key or value is absent. Data longer
 // than four bytes raises "Konnte Daten für '%s' nicht holen", another type
 // "Ungültiger Datentyp für '%s'".

@@ -2,10 +2,12 @@
 
 #include "registry/RegBackup.h"
 
-TApplyOutcome RunApply(std::span<TApplyPart* const> parts, const std::string& label)
+TApplyOutcome RunApply(std::span<TApplyPart* const> parts, const std::string& label, TReadAge readAge)
 {
     TApplyOutcome outcome;
     TBackupPlan plan;
+    if (readAge == TReadAge::JustNow)
+        plan.UseValuesAsRead();
     bool any = false;
     for (const TApplyPart* part : parts)
         if (part->HasChange()) {

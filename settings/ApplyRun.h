@@ -20,5 +20,16 @@ struct TApplyOutcome {
     std::vector<TRefusedWrite> refused;
 };
 
+// How old the parts' reads are when the apply runs.
+enum class TReadAge {
+    // Read when a dialog opened: the backup reads every value again, as it
+    // may have changed meanwhile.
+    Earlier,
+    // Read just before (a command-line apply reads and writes in one go): the
+    // backup keeps the bytes read.
+    JustNow,
+};
+
 // label names the backup file ("Allgemein", "Identitaet_Anna", ...).
-TApplyOutcome RunApply(std::span<TApplyPart* const> parts, const std::string& label);
+TApplyOutcome RunApply(std::span<TApplyPart* const> parts, const std::string& label,
+                       TReadAge readAge = TReadAge::Earlier);

@@ -82,6 +82,7 @@ std::vector<std::string> TSettingModel::Load(const std::string& base)
             row.readable = false;
             row.loaded.clear();
             row.stored = {};
+            row.asRead.reset();
             problems.push_back(Where(row, base) + ": " + e.Message());
         }
     }
@@ -97,8 +98,13 @@ std::string TSettingModel::ReadState(TSettingRow& row) const
         return row.read(FBase);
     }
     const std::string path = KeyPath(FBase, def.key);
+    // One read of the value as stored; the classes root is read through its
+    // merged view instead.
+    row.asRead.reset();
+    if (def.root != rcClassesRoot)
+        row.asRead = ReadRegStored(def.root, path, def.value);
     if (def.sense == TSense::Text) {
-        row.stored = ReadRegText(def.root, path, def.value);
+        row.stored = row.asRead ? TextOf(*row.asRead, def.value) : ReadRegText(def.root, path, def.value);
         // Only a value stored with references shows them expanded; a plain
         // text that merely contains "%NAME%" is shown as it stands.
         std::string text = row.stored.Text;
@@ -108,9 +114,12 @@ std::string TSettingModel::ReadState(TSettingRow& row) const
             text = def.emptyText;
         return text;
     }
-    if (def.sense == TSense::NonEmpty)
-        return ReadRegString(def.root, path, def.value).empty() ? "0" : "1";
-    return std::to_string(NumberFor(def, ReadRegInteger(def.root, path, def.value)));
+    if (def.sense == TSense::NonEmpty) {
+        const bool set = row.asRead ? NonEmptyOf(*row.asRead, def.value) : !ReadRegString(def.root, path, def.value).empty();
+        return set ? "1" : "0";
+    }
+    return std::to_string(NumberFor(def, row.asRead ? IntegerOf(*row.asRead, def.value)
+                                                    : ReadRegInteger(def.root, path, def.value)));
 }
 
 std::string TSettingRow::Shown(const std::string& someState) const
@@ -163,7 +172,7 @@ void TSettingModel::PlanBackup(TBackupPlan& plan) const
         const std::string path = KeyPath(FBase, row.def.key);
         const TWrite write = row.Checked() ? row.def.checked : row.def.unchecked;
         if (row.def.IsText() || write.kind != TWrite::Action)
-            plan.Value(row.def.root, path, row.def.value);
+            plan.Value(row.def.root, path, row.def.value, row.asRead ? &*row.asRead : nullptr);
         else if (row.planAction)
             row.planAction(plan, row.Checked());
         else
@@ -180,6 +189,8 @@ void TSettingModel::Apply(std::vector<TRefusedWrite>& refused)
         std::string reason;
         try {
             const LONG code = WriteRow(row, reason);
+            // What was read is no longer what is stored.
+            row.asRead.reset();
             if (code == ERROR_SUCCESS && reason.empty()) {
                 row.loaded = row.state;
                 continue;

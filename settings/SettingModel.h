@@ -8,6 +8,7 @@
 #include "settings/SettingDef.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,6 +52,10 @@ struct TSettingRow {
     // A text row's value as stored, so that its type and its environment
     // references survive an edit.
     TRegText stored;
+    // The value's bytes as read, which a backup taken right after the read
+    // may keep instead of reading them again; none for hook rows and the
+    // classes root.
+    std::optional<TRegStored> asRead;
 
     // Hooks of rows that are more than one value.
     // Reads the row's state in place of the table.

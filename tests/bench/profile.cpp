@@ -239,6 +239,7 @@ int main(int argc, char** argv)
     apply.Load();
     step("reading");
     TBackupPlan plan;
+    plan.UseValuesAsRead();
     for (const TApplyPart* part : apply.Parts())
         part->PlanBackup(plan);
     WriteBackup(plan, "Bench");

@@ -183,6 +183,39 @@ TEST_F(RegBackupTest, ImportingTheBackupUndoesEveryKindOfChange)
     }
 }
 
+// A backup taken right after the read keeps the bytes read, of every type,
+// and still names a key that was missing; one taken later reads again.
+TEST_F(RegBackupTest, ValuesAsReadComeBackAsReadAndLaterBackupsReadAgain)
+{
+    const std::string key = Box.Sub("K");
+    SetString(HKEY_CURRENT_USER, key, "Text", "Ölwechsel");
+    SetString(HKEY_CURRENT_USER, key, "Pfad", "%TEMP%\\x", REG_EXPAND_SZ);
+    SetDword(HKEY_CURRENT_USER, key, "Zahl", 7);
+    SetValue(HKEY_CURRENT_USER, key, "Bin", REG_BINARY, "\x01\x00\x02", 3);
+    const std::wstring before = WideTree(HKEY_CURRENT_USER, W(Box.Path()));
+    TBackupPlan asRead, later;
+    asRead.UseValuesAsRead();
+    for (const auto& [path, name] : {std::pair{key, "Text"}, {key, "Pfad"}, {key, "Zahl"}, {key, "Bin"}, {key, "Fehlt"},
+                                     {key + "\\Neu", "n"}}) {
+        const TRegStored stored = ReadRegStored(HKCU, path, name);
+        asRead.Value(HKCU, path, name, &stored);
+        later.Value(HKCU, path, name, &stored);
+    }
+    SetDword(HKEY_CURRENT_USER, key, "Zahl", 8);
+    const TBackupResult first = Write(asRead, "gelesen");
+    const TBackupResult second = Write(later, "spaeter");
+    ASSERT_EQ(first.Status, TBackupStatus::Written) << first.Error;
+    ASSERT_EQ(second.Status, TBackupStatus::Written) << second.Error;
+    EXPECT_NE(ReadUnicodeFile(second.FileName).find(L"\"Zahl\"=dword:00000008"), std::wstring::npos);
+
+    for (const char* name : {"Text", "Pfad", "Bin"})
+        WriteRegInteger(HKCU, key, name, 0);
+    WriteRegString(HKCU, key, "Fehlt", "neu");
+    WriteRegString(HKCU, key + "\\Neu", "n", "neu");
+    RunRegedit(first.FileName);
+    EXPECT_EQ(WideTree(HKEY_CURRENT_USER, W(Box.Path())), before) << ReadUnicodeFile(first.FileName);
+}
+
 // The mail template's key below the classes root, which the global dialog
 // deletes or creates.
 TEST_F(RegBackupTest, TemplateKeyOfTheClassesRootComesBack)
