@@ -53,9 +53,10 @@ struct TRegText {
 };
 TRegText ReadRegText(RootCode root, const std::string& path, const std::string& name);
 
-// A value exactly as stored, read with the wide call (not for rcClassesRoot,
-// whose merged view it does not see): whether its key and it exist, its type
-// and its bytes. What a backup keeps, and what the three below read from.
+// A value exactly as stored, read with the wide call: whether its key and it
+// exist, its type and its bytes. Below rcClassesRoot it sees the classes root
+// alone, not the merged view. What a backup keeps, and what the three below
+// read from.
 struct TRegStored {
     bool KeyExists = false;
     bool Exists = false;
