@@ -3,6 +3,7 @@
 #include "framework/Registry.h"
 #include "registry/RegText.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -76,4 +77,22 @@ std::optional<std::vector<std::wstring>> GetRegSubKeyNamesExact(RootCode root, c
     return NamesOf(count, maxLength, [&](DWORD index, wchar_t* buffer, DWORD* length) {
         return RegEnumKeyExW(key.Get(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
     });
+}
+
+LONG QueryValueExact(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data)
+{
+    // Without a buffer the call would only tell the size.
+    if (data.empty())
+        data.resize(256);
+    for (;;) {
+        DWORD size = static_cast<DWORD>(data.size());
+        const LONG rc = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
+        if (rc == ERROR_MORE_DATA) {
+            data.resize(std::max<size_t>(size, data.size() * 2));
+            continue;
+        }
+        if (rc == ERROR_SUCCESS)
+            data.resize(size);
+        return rc;
+    }
 }

@@ -28,3 +28,8 @@ TRegResult DeleteRegValueExact(RootCode root, const std::string& path, const std
 // The key's sub-key names exactly as stored, in enumeration order; none when
 // the key cannot be opened.
 std::optional<std::vector<std::wstring>> GetRegSubKeyNamesExact(RootCode root, const std::string& path);
+
+// A value of an open key exactly as stored (wide call), data grown until it
+// fits: ERROR_SUCCESS with type and data, ERROR_FILE_NOT_FOUND, or the
+// system's code of another failure.
+LONG QueryValueExact(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data);

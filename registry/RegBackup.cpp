@@ -4,6 +4,7 @@
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
 #include "registry/ExRegistryError.h"
+#include "registry/ExactNames.h"
 #include "registry/PathComp.h"
 #include "registry/RegFile.h"
 #include "registry/RegText.h"
@@ -70,20 +71,12 @@ TKeyState Probe(HKEY root, const std::string& path, std::string& topmostMissing)
 // false when the value does not exist.
 bool ReadValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data)
 {
-    for (;;) {
-        DWORD size = static_cast<DWORD>(data.size());
-        const LONG rc = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
-        if (rc == ERROR_FILE_NOT_FOUND)
-            return false;
-        if (rc == ERROR_MORE_DATA) {
-            data.resize(std::max<size_t>(size, data.size() * 2));
-            continue;
-        }
-        if (rc != ERROR_SUCCESS)
-            throw EExRegistryException(rc, "Unable to get value info");
-        data.resize(size);
-        return true;
-    }
+    const LONG rc = QueryValueExact(key, name, type, data);
+    if (rc == ERROR_FILE_NOT_FOUND)
+        return false;
+    if (rc != ERROR_SUCCESS)
+        throw EExRegistryException(rc, "Unable to get value info");
+    return true;
 }
 
 // Makes every missing level; levels that cannot be made (a drive, a network

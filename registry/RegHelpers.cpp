@@ -4,6 +4,7 @@
 #include "framework/PictureWidth.h"
 #include "framework/Registry.h"
 #include "framework/SysUtils.h"
+#include "registry/ExactNames.h"
 #include "registry/RegKeyCache.h"
 
 #include <cstring>
@@ -86,46 +87,10 @@ std::vector<std::string> GetRegSubKeyNames(RootCode root, const std::string& pat
     return names;
 }
 
-namespace {
-
-// REG_SZ or REG_EXPAND_SZ data up to the first NUL; "" when absent or empty.
-std::string ReadStringFrom(HKEY key, const std::string& name)
-{
-    std::string data(256, '\0');
-    for (;;) {
-        DWORD size = static_cast<DWORD>(data.size());
-        DWORD type = REG_NONE;
-        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-        if (rc == ERROR_FILE_NOT_FOUND)
-            return {};
-        if (rc == ERROR_MORE_DATA && size > data.size()) {
-            data.assign(size, '\0');
-            continue;
-        }
-        if (rc == ERROR_SUCCESS && size == 0)
-            return {};
-        if ((rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) && type != REG_SZ && type != REG_EXPAND_SZ)
-            throw ERegistryException(Format(Msg::InvalidRegType, name.c_str()));
-        if (rc != ERROR_SUCCESS)
-            throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
-        data.resize(size);
-        const size_t nul = data.find('\0');
-        if (nul != std::string::npos)
-            data.resize(nul);
-        return data;
-    }
-}
-
-} // namespace
-
 std::string ReadRegString(RootCode root, const std::string& path, const std::string& name)
 {
-    if (root == rcClassesRoot) {
-        const auto reg = OpenWithValue(root, path, name);
-        return reg ? reg->ReadString(name) : std::string();
-    }
-    const TKeyLease key(root, path, KEY_READ, false);
-    return key.Get() ? ReadStringFrom(key.Get(), name) : std::string();
+    const auto reg = OpenWithValue(root, path, name);
+    return reg ? reg->ReadString(name) : std::string();
 }
 
 namespace {
@@ -151,26 +116,16 @@ TRegStored ReadRegStored(RootCode root, const std::string& path, const std::stri
     stored.KeyExists = true;
     // The wide call: the bytes as stored, and text outside the code page seen
     // for what it is rather than as question marks.
-    const std::wstring wideName = Widen(name);
-    stored.Data.resize(256);
-    for (;;) {
-        DWORD size = static_cast<DWORD>(stored.Data.size());
-        const LONG rc = RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &stored.Type, stored.Data.data(), &size);
-        if (rc == ERROR_FILE_NOT_FOUND) {
-            stored.Type = REG_NONE;
-            stored.Data.clear();
-            return stored;
-        }
-        if (rc == ERROR_MORE_DATA && size > stored.Data.size()) {
-            stored.Data.resize(size);
-            continue;
-        }
-        if (rc != ERROR_SUCCESS)
-            throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
-        stored.Data.resize(size);
-        stored.Exists = true;
+    const LONG rc = QueryValueExact(key.Get(), Widen(name), stored.Type, stored.Data);
+    if (rc == ERROR_FILE_NOT_FOUND) {
+        stored.Type = REG_NONE;
+        stored.Data.clear();
         return stored;
     }
+    if (rc != ERROR_SUCCESS)
+        throw ERegistryException(Format(Msg::RegGetDataFailed, name.c_str()));
+    stored.Exists = true;
+    return stored;
 }
 
 namespace {

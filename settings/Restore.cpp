@@ -6,10 +6,12 @@
 #include "registry/ExactNames.h"
 #include "registry/RegBackup.h"
 #include "registry/RegError.h"
+#include "registry/RegText.h"
 #include "settings/ClientKeys.h"
 #include "settings/MailTemplate.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -21,19 +23,6 @@ std::string Narrow(const std::wstring& text)
     std::string out(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), length, "?", nullptr);
     return out;
-}
-
-// The exact path in the code page, for the backup plan; false when the
-// code page cannot hold it.
-bool CodePagePath(const std::wstring& path, std::string& out)
-{
-    BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()),
-                                           nullptr, 0, nullptr, &lost);
-    out.assign(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()), out.data(), length,
-                        nullptr, &lost);
-    return !lost;
 }
 
 RootCode CodeOf(HKEY root)
@@ -50,27 +39,17 @@ std::string KeyName(const TKeyPlace& place)
     return std::string(RootKeyName(place.Root)) + (place.Path.empty() ? "" : "\\" + Narrow(place.Path));
 }
 
-struct TStored {
-    bool exists = false;
-    DWORD type = REG_NONE;
-    std::vector<BYTE> data;
-};
-
-TStored ReadStored(const TKeyPlace& place, const std::wstring& name)
+TRegStored ReadStored(const TKeyPlace& place, const std::wstring& name)
 {
-    TStored stored;
+    TRegStored stored;
     HKEY key = nullptr;
     if (RegOpenKeyExW(place.Root, place.Path.c_str(), 0, KEY_QUERY_VALUE | place.View, &key) != ERROR_SUCCESS)
         return stored;
     const UniqueHKey owner(key);
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, nullptr, &size) != ERROR_SUCCESS)
-        return stored;
-    stored.data.resize(size);
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, stored.data.data(), &size) == ERROR_SUCCESS) {
-        stored.data.resize(size);
-        stored.exists = true;
-    }
+    stored.KeyExists = true;
+    stored.Exists = QueryValueExact(key, name, stored.Type, stored.Data) == ERROR_SUCCESS;
+    if (!stored.Exists)
+        stored.Data.clear();
     return stored;
 }
 
@@ -127,11 +106,11 @@ std::string ValueTitle(const TKeyPlace& place, const std::wstring& name)
     return KeyName(place) + ", Wert " + (name.empty() ? std::string("(Standard)") : "\"" + Narrow(name) + "\"");
 }
 
-bool SameValue(const TStored& now, const TRegFileValue& value)
+bool SameValue(const TRegStored& now, const TRegFileValue& value)
 {
     if (value.Delete)
-        return !now.exists;
-    return now.exists && now.type == value.Type && now.data == value.Data;
+        return !now.Exists;
+    return now.Exists && now.Type == value.Type && now.Data == value.Data;
 }
 
 } // namespace
@@ -157,12 +136,12 @@ TRestore::TRestore(TRegFileContent content, std::string templatesFolder)
 {
     for (const TRegFileKey& key : FContent.Keys) {
         const TKeyPlace place = PlaceOfFileKey(key.Root, key.Path);
-        std::string path;
         if (!IsClientKey(place))
             throw ERegFileError("Zeile " + std::to_string(key.Line) + ": Der Schlüssel " + KeyName(place) +
                                 " gehört nicht zu Outlook Express. Zorvane stellt nur die Einstellungen von Outlook "
                                 "Express wieder her.");
-        if (!CodePagePath(place.Path, path))
+        // The backup plan names keys in the code page.
+        if (!NarrowExact(place.Path))
             throw ERegFileError("Zeile " + std::to_string(key.Line) + ": Der Name des Schlüssels " + KeyName(place) +
                                 " enthält Zeichen, die Zorvane nicht sichern kann.");
     }
@@ -176,39 +155,59 @@ size_t TRestore::ValueCount() const
     return count;
 }
 
-std::vector<TSettingChange> TRestore::Changes() const
+namespace {
+
+// Walks what the file would change against the registry now, until found
+// returns true: a whole key to be deleted (value nullptr), or a value that
+// differs (now is what is stored).
+bool FindDifference(const TRegFileContent& content,
+                    const std::function<bool(const TKeyPlace&, const TRegFileValue*, const TRegStored&)>& found)
 {
-    std::vector<TSettingChange> changes;
-    for (const TRegFileKey& key : FContent.Keys) {
+    for (const TRegFileKey& key : content.Keys) {
         const TKeyPlace place = PlaceOfFileKey(key.Root, key.Path);
         if (key.Delete) {
-            if (KeyExists(place))
-                changes.push_back({KeyName(place), "(ganzer Schlüssel)", "vorhanden", "gelöscht"});
+            if (KeyExists(place) && found(place, nullptr, {}))
+                return true;
             continue;
         }
         for (const TRegFileValue& value : key.Values) {
-            const TStored now = ReadStored(place, value.Name);
-            if (SameValue(now, value))
-                continue;
-            changes.push_back({KeyName(place), value.Name.empty() ? "(Standard)" : Narrow(value.Name),
-                               now.exists ? ShownValue(now.type, now.data) : "(fehlt)",
-                               value.Delete ? "(gelöscht)" : ShownValue(value.Type, value.Data)});
+            const TRegStored now = ReadStored(place, value.Name);
+            if (!SameValue(now, value) && found(place, &value, now))
+                return true;
         }
     }
+    return false;
+}
+
+} // namespace
+
+std::vector<TSettingChange> TRestore::Changes() const
+{
+    std::vector<TSettingChange> changes;
+    FindDifference(FContent, [&](const TKeyPlace& place, const TRegFileValue* value, const TRegStored& now) {
+        if (!value)
+            changes.push_back({KeyName(place), "(ganzer Schlüssel)", "vorhanden", "gelöscht"});
+        else
+            changes.push_back({KeyName(place), value->Name.empty() ? "(Standard)" : Narrow(value->Name),
+                               now.Exists ? ShownValue(now.Type, now.Data) : "(fehlt)",
+                               value->Delete ? "(gelöscht)" : ShownValue(value->Type, value->Data)});
+        return false;
+    });
     return changes;
 }
 
 bool TRestore::HasChange() const
 {
-    return !Changes().empty();
+    // The first difference is enough.
+    return FindDifference(FContent, [](const TKeyPlace&, const TRegFileValue*, const TRegStored&) { return true; });
 }
 
 void TRestore::PlanBackup(TBackupPlan& plan) const
 {
     for (const TRegFileKey& key : FContent.Keys) {
         const TKeyPlace place = PlaceOfFileKey(key.Root, key.Path);
-        std::string path;
-        CodePagePath(place.Path, path);
+        // Every path fits the code page: the constructor saw to it.
+        const std::string path = NarrowExact(place.Path).value_or(std::string());
         if (key.Delete) {
             plan.Key(CodeOf(place.Root), path);
             continue;
