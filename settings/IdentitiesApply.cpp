@@ -2,8 +2,8 @@
 
 #include "settings/IdentitySettings.h"
 
-TIdentitiesApply::TIdentitiesApply(std::vector<TIdentityInfo> identities, TNamedStates states)
-    : FIdentities(std::move(identities)), FStates(std::move(states))
+TIdentitiesApply::TIdentitiesApply(std::vector<TIdentityInfo> identities, TNamedStates states, TGiven given)
+    : FIdentities(std::move(identities)), FStates(std::move(states)), FGiven(given)
 {
 }
 
@@ -17,7 +17,7 @@ std::vector<std::string> TIdentitiesApply::Load()
         for (const std::string& problem : model.Load(IdentityBaseKey(identity)))
             problems.push_back(Scope(identity) + ": " + problem);
         for (const auto& [name, state] : FStates)
-            model.Give(name, state);
+            model.Give(name, state, FGiven);
     }
     return problems;
 }

@@ -14,7 +14,7 @@ using TNamedStates = std::vector<std::pair<std::string, std::string>>;
 
 class TIdentitiesApply : public TApplyPart {
 public:
-    TIdentitiesApply(std::vector<TIdentityInfo> identities, TNamedStates states);
+    TIdentitiesApply(std::vector<TIdentityInfo> identities, TNamedStates states, TGiven given = TGiven::AsShown);
 
     // Reads every identity and gives it the states. Returns what could not be
     // read, each line with its identity.
@@ -31,5 +31,6 @@ public:
 private:
     std::vector<TIdentityInfo> FIdentities;
     TNamedStates FStates;
+    TGiven FGiven;
     std::vector<TSettingModel> FModels;
 };

@@ -5,12 +5,25 @@
 #include "framework/SysUtils.h"
 #include "settings/GlobalSettings.h"
 #include "settings/IdentitySettings.h"
+#include "settings/StoredText.h"
 
 #include <algorithm>
 
 namespace {
 
 const char* const kGlobalScope = "Allgemeine Einstellungen";
+
+// What a line says of a row: a check box's 0 or 1, a text as shown, but a
+// path stored with environment references with them, so that it fits
+// every user who loads it and not only the one who saved it.
+std::string SavedState(const TSettingRow& row)
+{
+    if (!row.def.IsText())
+        return row.Checked() ? "1" : "0";
+    if (row.def.expand && row.stored.Exists && row.stored.Type == REG_EXPAND_SZ)
+        return WithReferences(row.stored.Text, row.state);
+    return row.state;
+}
 
 // Why a row's state cannot stand in a line "name=value", or "".
 std::string LeftOutBecause(const TSettingRow& row)
@@ -19,10 +32,11 @@ std::string LeftOutBecause(const TSettingRow& row)
         return "der Wert konnte nicht gelesen werden";
     if (!row.def.IsText())
         return {};
-    if (row.state.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+    const std::string text = SavedState(row);
+    if (text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
         return "der Text enthält einen Zeilenumbruch oder ein NUL-Zeichen";
     // The reader trims a value, as INI files are read.
-    if (Trim(row.state) != row.state)
+    if (Trim(text) != text)
         return "der Text beginnt oder endet mit einem Leer- oder Steuerzeichen";
     return {};
 }
@@ -35,8 +49,7 @@ void AddSection(std::string& text, const char* section, const TSettingModel& mod
         if (!why.empty())
             text += std::string("; ") + row.def.name + " ausgelassen: " + why + "\r\n";
         else
-            text += std::string(row.def.name) + "=" + (row.def.IsText() ? row.state : row.Checked() ? "1" : "0") +
-                    "\r\n";
+            text += std::string(row.def.name) + "=" + SavedState(row) + "\r\n";
     }
 }
 
@@ -94,7 +107,7 @@ void WriteProfileFile(const std::string& fileName, const std::string& text)
 TProfileApply::TProfileApply(const TProfile& profile, std::vector<TIdentityInfo> identities,
                              const std::string& templatesFolder)
     : FGlobal(GlobalSettings(templatesFolder)), FGlobalStates(profile.Global),
-      FIdentities(identities, profile.Identity), FTargets(std::move(identities)),
+      FIdentities(identities, profile.Identity, TGiven::AsStored), FTargets(std::move(identities)),
       FIdentityStates(profile.Identity)
 {
 }
@@ -104,7 +117,7 @@ std::vector<std::string> TProfileApply::Load()
     std::vector<std::string> named;
     KeepNamed(FGlobal.Load(""), "", "", GlobalSettingDefs(), FGlobalStates, named);
     for (const auto& [name, state] : FGlobalStates)
-        FGlobal.Give(name, state);
+        FGlobal.Give(name, state, TGiven::AsStored);
     const std::vector<std::string> problems = FIdentities.Load();
     for (const TIdentityInfo& identity : FTargets)
         KeepNamed(problems, TIdentitiesApply::Scope(identity) + ": ", IdentityBaseKey(identity),

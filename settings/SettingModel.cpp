@@ -129,17 +129,26 @@ std::string TSettingRow::Shown(const std::string& someState) const
     return someState != "0" ? "an" : "aus";
 }
 
-bool TSettingModel::Give(std::string_view name, const std::string& state)
+bool TSettingModel::Give(std::string_view name, const std::string& state, TGiven how)
 {
     for (TSettingRow& row : FRows) {
         if (name != row.def.name)
             continue;
         if (!row.readable)
             return true;
-        if (row.def.IsText())
+        if (row.def.IsText()) {
             row.state = state;
-        else if ((state != "0") != (row.loaded != "0"))
-            row.state = state != "0" ? "1" : "0";
+            row.referenced.clear();
+            // Only references this environment knows count; any other "%"
+            // stays part of the text, as when reading.
+            if (how == TGiven::AsStored && row.def.expand) {
+                if (std::string expanded = ExpandEnvPath(state, false); expanded != state) {
+                    row.state = std::move(expanded);
+                    row.referenced = state;
+                }
+            }
+        } else if ((state != "0") != (row.loaded != "0"))
+            row.state.assign(1, state != "0" ? '1' : '0');
         else
             row.state = row.loaded;
         return true;
@@ -216,9 +225,13 @@ LONG TSettingModel::WriteRow(TSettingRow& row, std::string& reason)
             row.stored = {};
             return ERROR_SUCCESS;
         }
-        // A value stored with references keeps its type and its references.
-        const bool expandable = row.stored.Exists && row.stored.Type == REG_EXPAND_SZ;
-        const std::string text = expandable ? WithReferences(row.stored.Text, row.state) : row.state;
+        // A path given with references is stored with them; a value stored
+        // with references keeps its type and its references.
+        const bool given = !row.referenced.empty() && ExpandEnvPath(row.referenced, false) == row.state;
+        const bool expandable = given || (row.stored.Exists && row.stored.Type == REG_EXPAND_SZ);
+        const std::string text = given        ? row.referenced
+                                 : expandable ? WithReferences(row.stored.Text, row.state)
+                                              : row.state;
         const TRegResult written = expandable ? WriteRegExpandString(def.root, path, def.value, text)
                                               : WriteRegString(def.root, path, def.value, text);
         if (written)

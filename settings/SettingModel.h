@@ -56,6 +56,9 @@ struct TSettingRow {
     // may keep instead of reading them again; none for hook rows and the
     // classes root.
     std::optional<TRegStored> asRead;
+    // A path given with environment references (from a profile): state holds
+    // it expanded, and it is stored as given, as REG_EXPAND_SZ.
+    std::string referenced;
 
     // Hooks of rows that are more than one value.
     // Reads the row's state in place of the table.
@@ -70,6 +73,11 @@ struct TSettingRow {
     // A state as the user reads it: "an" or "aus" for a check box.
     std::string Shown(const std::string& someState) const;
 };
+
+// How a state given from outside is meant: as the user sees it, or as a
+// profile stores it, where a path may name environment references
+// ("%USERPROFILE%\start.htm") that each user expands to his own folders.
+enum class TGiven { AsShown, AsStored };
 
 class TSettingModel : public TApplyPart {
 public:
@@ -101,7 +109,7 @@ public:
     // identity). A check box counts by whether it is set: "1" leaves a box
     // that shows 255 as it is. An unreadable row takes nothing; false when
     // the name is unknown.
-    bool Give(std::string_view name, const std::string& state);
+    bool Give(std::string_view name, const std::string& state, TGiven how = TGiven::AsShown);
     // The changed rows, for a preview.
     std::vector<TSettingChange> Changes(const std::string& scope) const;
 
