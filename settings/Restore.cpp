@@ -36,7 +36,7 @@ RootCode CodeOf(HKEY root)
 
 std::string KeyName(const TKeyPlace& place)
 {
-    return std::string(RootKeyName(place.Root)) + (place.Path.empty() ? "" : "\\" + Narrow(place.Path));
+    return std::string(RootKeyName(place.Root)) + (place.Path.empty() ? "" : '\\' + Narrow(place.Path));
 }
 
 TRegStored ReadStored(const TKeyPlace& place, const std::wstring& name)
@@ -103,7 +103,7 @@ LONG DeleteTree(HKEY root, const std::wstring& path, REGSAM view)
 
 std::string ValueTitle(const TKeyPlace& place, const std::wstring& name)
 {
-    return KeyName(place) + ", Wert " + (name.empty() ? std::string("(Standard)") : "\"" + Narrow(name) + "\"");
+    return KeyName(place) + ", Wert " + (name.empty() ? std::string("(Standard)") : '"' + Narrow(name) + '"');
 }
 
 bool SameValue(const TRegStored& now, const TRegFileValue& value)
@@ -121,7 +121,7 @@ std::string ShownValue(DWORD type, const std::vector<BYTE>& data)
         std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / 2);
         while (!text.empty() && text.back() == L'\0')
             text.pop_back();
-        return "\"" + Narrow(text) + "\"";
+        return '"' + Narrow(text) + '"';
     }
     if (type == REG_DWORD && data.size() == 4)
         return std::to_string(data[0] | data[1] << 8 | data[2] << 16 | static_cast<DWORD>(data[3]) << 24);
