@@ -74,6 +74,7 @@ std::vector<std::string> TSettingModel::Load(const std::string& base)
     // Most rows share a few keys: each is opened once.
     const TRegKeyCache keys;
     for (TSettingRow& row : FRows) {
+        row.referenced.clear();
         try {
             row.state = row.loaded = ReadState(row);
             row.readable = true;
