@@ -2,6 +2,7 @@
 
 #include "framework/MsgBox.h"
 #include "framework/Exceptions.h"
+#include "support/FakeClientWindow.h"
 #include "support/SeamRecorder.h"
 #include "support/SharedKeyGuard.h"
 
@@ -66,14 +67,8 @@ TEST(ClientWindowRunning, ARunningClientIsReportedWithItsMessage)
         EXPECT_FALSE(ClientWindowRunning());
         EXPECT_TRUE(boxes.Boxes.empty());
     }
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "Outlook Express Browser Class";
-    ASSERT_NE(RegisterClassA(&cls), 0);
-    HWND client = CreateWindowExA(0, cls.lpszClassName, nullptr, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, cls.hInstance, nullptr);
-    ASSERT_NE(client, nullptr);
     {
+        const zvtest::FakeClientWindow client;
         MessageBoxRecorder boxes;
         EXPECT_TRUE(ClientWindowRunning());
         ASSERT_EQ(boxes.Boxes.size(), 1u);
@@ -83,6 +78,4 @@ TEST(ClientWindowRunning, ARunningClientIsReportedWithItsMessage)
         EXPECT_EQ(boxes.Boxes[0].caption, "Zorvane - Anpassen von Outlook Express");
         EXPECT_EQ(boxes.Boxes[0].flags, MsgBoxFlags(mkError, btOK));
     }
-    DestroyWindow(client);
-    UnregisterClassA(cls.lpszClassName, cls.hInstance);
 }
