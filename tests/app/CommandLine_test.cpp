@@ -114,9 +114,7 @@ TEST_F(CommandLineRun, EachOutcomeHasItsExitCodeAndOneMessage)
              MoveFileA((backups + ".alt").c_str(), backups.c_str());
              // Wine makes no lasting key below a volatile one.
              DeleteTree(HKEY_CURRENT_USER, Base(1));
-             HKEY k = nullptr;
-             RegCreateKeyExA(HKEY_CURRENT_USER, Base(1).c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &k, nullptr);
-             RegCloseKey(k);
+             CreateVolatileKey(HKEY_CURRENT_USER, Base(1));
              WriteProfile("[Identitaet]\r\nStatusleiste=0\r\nBccFeld=1\r\n"); },
          {"/profil", profile, "/identitaet", "bert"}, 3,
          {"übernommen: 1 von 2 Änderungen geschrieben.\r\nSicherung: " + backups,

@@ -423,11 +423,7 @@ TEST_F(AllDlgTest, RefusedWriteIsReportedAndOkKeepsTheDialogOpen)
 {
     // Wine refuses a non-volatile key below a volatile one, as Windows refuses
     // keys below HKEY_LOCAL_MACHINE to a user without administrator rights.
-    HKEY wabKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kWab, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &wabKey,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(wabKey);
+    CreateVolatileKey(HKEY_CURRENT_USER, kWab);
     TAllDlg& d = Open();
     Flip(d.ChkUseOutlook);
     Flip(d.ChkAttachments);

@@ -330,13 +330,7 @@ TEST_F(IdentDlgTest, RefusedWriteIsReportedAndOkKeepsTheDialogOpen)
     AddIdentity(kA, "Anna");
     // Wine refuses a non-volatile key below a volatile one, as Windows
     // refuses a key to a user without the rights for it.
-    HKEY key = nullptr;
-    const std::string base = Base(kA);
-    CreateKeyPath(HKEY_CURRENT_USER, base.substr(0, base.rfind('\\')));
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Base(kA).c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    CreateVolatileKey(HKEY_CURRENT_USER, Base(kA));
     TseparateDlg& d = Open();
     Flip(d.ChkTipp);        // in the volatile key itself: written
     Flip(d.chkBcc);         // in "Mail", which cannot be made
@@ -405,13 +399,7 @@ TEST_F(IdentDlgTest, YesFollowedByAFailedSaveAsksOnceAndKeepsTheIdentity)
     AddIdentity(kA, "Anna");
     AddIdentity(kB, "Bert");
     // "Mail" cannot be made below a volatile key: that save fails.
-    HKEY key = nullptr;
-    const std::string base = Base(kA);
-    CreateKeyPath(HKEY_CURRENT_USER, base.substr(0, base.rfind('\\')));
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, base.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    CreateVolatileKey(HKEY_CURRENT_USER, Base(kA));
     TseparateDlg& d = Open(true);
     Choose(0);
     ASSERT_EQ(d.ShownIdentity(), 0);
@@ -437,13 +425,7 @@ TEST_F(IdentDlgTest, ForAllIdentitiesTheChangedRowsGoWhereTheyDifferWithOneBacku
     SetDword(HKEY_CURRENT_USER, Base(kB), "ShowStatus", 0);   // holds it already
     SetString(HKEY_CURRENT_USER, Base(kB), "WindowTitle", "Bert");
     // Carl's "Mail" key cannot be made: his Bcc row is refused.
-    HKEY key = nullptr;
-    const std::string carl = Base(kC);
-    CreateKeyPath(HKEY_CURRENT_USER, carl.substr(0, carl.rfind('\\')));
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, carl.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    CreateVolatileKey(HKEY_CURRENT_USER, Base(kC));
     const std::vector<std::string> files = BackupFiles();
     TseparateDlg& d = Open(true);
     Choose(0);

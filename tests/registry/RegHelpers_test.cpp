@@ -25,14 +25,6 @@ std::vector<std::string> EnumKeys(HKEY root, const std::string& path)
     return names;
 }
 
-// A volatile key cannot hold lasting sub-keys: creating one below it fails.
-void CreateVolatileKey(HKEY root, const std::string& path)
-{
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
 } // namespace
 
 TEST(RootCode, NamedCodesKeepTheStoredNumbersAndUnknownOnesMeanTheCurrentUser)

@@ -249,13 +249,8 @@ TEST_F(Catalog, UnreadableRowsAreReportedAndNeverWritten)
 TEST_F(Catalog, EveryRefusalOfAnApplyIsReportedAndTheRestIsWritten)
 {
     // Wine refuses a non-volatile key below a volatile one: "vol\\k" cannot be
-    // made. (A volatile create makes its missing parents volatile too.)
-    CreateKeyPath(HKEY_CURRENT_USER, box.Path());
-    HKEY volatileKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, box.Sub("vol").c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                              nullptr, &volatileKey, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(volatileKey);
+    // made.
+    CreateVolatileKey(HKEY_CURRENT_USER, box.Sub("vol"));
     const size_t refused = Add({.title = "Gesperrt", .key = "vol\\k", .value = "a", .absent = 0});
     const size_t failing = Add({.title = "Kaputt", .value = "x", .sense = TSense::NonEmpty, .checked = kRunAction,
                                 .unchecked = kRunAction});

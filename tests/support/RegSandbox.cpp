@@ -90,6 +90,19 @@ void CreateKeyPath(HKEY root, const std::string& path)
     RegCloseKey(key);
 }
 
+void CreateVolatileKey(HKEY root, const std::string& path)
+{
+    // A volatile create would make missing parents volatile too.
+    if (const size_t cut = path.rfind('\\'); cut != std::string::npos)
+        CreateKeyPath(root, path.substr(0, cut));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, InClientView(root, KEY_ALL_ACCESS),
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS)
+        << path;
+    RegCloseKey(key);
+}
+
 void SetValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size)
 {
     HKEY key = nullptr;

@@ -28,6 +28,10 @@ void SetValue(HKEY root, const std::string& path, const std::string& name, DWORD
 void SetString(HKEY root, const std::string& path, const std::string& name, const std::string& value, DWORD type = REG_SZ);
 void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
 void CreateKeyPath(HKEY root, const std::string& path);
+// A volatile key below lasting parents. Wine makes no lasting key below a
+// volatile one, as Windows refuses a key to a user without the rights for
+// it: writes below it are refused.
+void CreateVolatileKey(HKEY root, const std::string& path);
 
 class RegSandbox {
 public:
